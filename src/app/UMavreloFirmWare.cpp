@@ -1,0 +1,268 @@
+#include "app/UMavreloFirmWare.h"
+
+#include "app/AppState.h"
+#include "app/MakerSite.h"
+#include "app/Settings.h"
+#include "app/Startup.h"
+#include "platform/MessageService.h"
+#include "projects/Projects.h"
+#include "projects/UNew_Project.h"
+#include "projects/UOpenConf.h"
+#include "resources/Icons.h"
+
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QTimer>
+
+namespace cfq {
+namespace {
+
+constexpr int kClientWidth = 694;
+constexpr int kStepRowTop = 112;
+constexpr int kStepSpacing = 44;
+constexpr int kFirstButtonLeft = 80;
+constexpr int kSecondButtonLeft = 258;
+constexpr int kFirstCheckInterval = 60000;
+
+int stepTop(int step)
+{
+    return kStepRowTop + (step - 1) * kStepSpacing;
+}
+
+} // namespace
+
+TFMavreloFirmWare::TFMavreloFirmWare(AppState& state, Services services,
+                                     const std::filesystem::path& workingFolder, QWidget* parent)
+    : QWidget(parent), m_state(state), m_services(std::move(services)), m_texts(state.Text_Table)
+{
+    setObjectName(QStringLiteral("TFMavreloFirmWare"));
+    layOutWindow();
+    runStartup(m_state, workingFolder);
+    switchUpdateTimer();
+    setWindowTitle(QString::fromStdString(m_state.Window_Title));
+    L_SW_Code->setText(QString::fromStdString(m_state.SW_Code));
+    L_SW_Desc->setText(QString::fromStdString(m_state.SW_Desc));
+    bindTexts();
+    Set_Lang();
+    createDialogs();
+}
+
+TFMavreloFirmWare::~TFMavreloFirmWare() = default;
+
+QPushButton* TFMavreloFirmWare::stepButton(const char* name, int left, int top)
+{
+    auto* button = new QPushButton(this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, top, 170, 36);
+    button->setIconSize(QSize(24, 24));
+    connect(button, &QPushButton::clicked, this, &TFMavreloFirmWare::Btn_Click);
+    return button;
+}
+
+void TFMavreloFirmWare::layOutWindow()
+{
+    setWindowIcon(icons::icon(icons::Picture::Application, 64));
+    auto label = [this](const char* name, int left, int top) {
+        auto* created = new QLabel(this);
+        created->setObjectName(QString::fromLatin1(name));
+        created->move(left, top);
+        return created;
+    };
+
+    L_SW_Code = label("L_SW_Code", 16, 8);
+    QFont codeFont = L_SW_Code->font();
+    codeFont.setPointSize(20);
+    codeFont.setBold(true);
+    L_SW_Code->setFont(codeFont);
+    L_SW_Code->setStyleSheet(QStringLiteral("color: rgb(128,128,128);"));
+    L_SW_Code->setFixedWidth(400);
+
+    L_SW_Desc = label("L_SW_Desc", 16, 42);
+    QFont descFont = L_SW_Desc->font();
+    descFont.setBold(true);
+    L_SW_Desc->setFont(descFont);
+    L_SW_Desc->setFixedWidth(480);
+
+    L_Begin = label("L_Begin", 16, 84);
+    L_Begin->setFixedWidth(62);
+
+    Shape2 = new QFrame(this);
+    Shape2->setObjectName(QStringLiteral("Shape2"));
+    Shape2->setFrameShape(QFrame::Box);
+    Shape2->setGeometry(80, 70, 348, 36);
+    L_Name_Conf = label("L_Name_Conf", 87, 75);
+    L_Name_Conf_L2 = label("L_Name_Conf_L2", 87, 88);
+    L_Name_Conf->setFixedWidth(336);
+    L_Name_Conf_L2->setFixedWidth(336);
+    QFont nameFont = L_Name_Conf_L2->font();
+    nameFont.setBold(true);
+    L_Name_Conf_L2->setFont(nameFont);
+
+    auto iconButton = [this](const char* name, int left, icons::Picture picture) {
+        auto* button = new QPushButton(this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setGeometry(left, 8, 50, 50);
+        button->setIcon(icons::icon(picture));
+        button->setIconSize(QSize(32, 32));
+        connect(button, &QPushButton::clicked, this, &TFMavreloFirmWare::Btn_Click);
+        return button;
+    };
+    Btn_Info = iconButton("Btn_Info", 516, icons::Picture::Information);
+    Btn_Opz = iconButton("Btn_Opz", 574, icons::Picture::Options);
+    Btn_Close = iconButton("Btn_Close", 632, icons::Picture::Close);
+
+    for (int step = 1; step <= 5; ++step) {
+        const QByteArray name = "L_Step_" + QByteArray::number(step);
+        L_Step[step - 1] = label(name.constData(), 16, stepTop(step) + 16);
+        L_Step[step - 1]->setFixedWidth(62);
+    }
+
+    Btn_New = stepButton("Btn_New", kFirstButtonLeft, stepTop(1));
+    Btn_Open = stepButton("Btn_Open", kSecondButtonLeft, stepTop(1));
+    Btn_Prm_Gen = stepButton("Btn_Prm_Gen", kFirstButtonLeft, stepTop(2));
+    Btn_EtherCAT_Set_Group = stepButton("Btn_EtherCAT_Set_Group", kFirstButtonLeft, stepTop(3));
+    Btn_EtherCAT_Set_Access = stepButton("Btn_EtherCAT_Set_Access", kSecondButtonLeft, stepTop(3));
+    Btn_EtherCAT_ESI_File = stepButton("Btn_EtherCAT_ESI_File", kFirstButtonLeft, stepTop(4));
+    Btn_CreateBin = stepButton("Btn_CreateBin", kFirstButtonLeft, stepTop(5));
+    Btn_New->setIcon(icons::icon(icons::Picture::NewProject));
+    Btn_Open->setIcon(icons::icon(icons::Picture::OpenProject));
+    Btn_Prm_Gen->setIcon(icons::icon(icons::Picture::Communication));
+    Btn_EtherCAT_Set_Group->setIcon(icons::icon(icons::Picture::Groups));
+    Btn_EtherCAT_Set_Access->setIcon(icons::icon(icons::Picture::Variables));
+    Btn_EtherCAT_ESI_File->setIcon(icons::icon(icons::Picture::EsiFile));
+    Btn_CreateBin->setIcon(icons::icon(icons::Picture::UpdateDevice));
+    Btn_EtherCAT_ESI_File->setText(QStringLiteral("EtherCAT ESI File"));
+
+    Shape1 = new QFrame(this);
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Shape1->setFrameShape(QFrame::HLine);
+    Shape1->setGeometry(10, stepTop(5) + 51, 674, 1);
+
+    L_Varnic = label("L_Varnic", 565, stepTop(5) + 16);
+    L_Varnic->setText(QStringLiteral("<a href=\"home\">%1</a>")
+                          .arg(QString::fromStdString(maker::displayAddress()).toHtmlEscaped()));
+    L_Varnic->setCursor(Qt::PointingHandCursor);
+    connect(L_Varnic, &QLabel::linkActivated, this,
+            [this] { m_services.openUrl(maker::homePageUrl()); });
+
+    LL_Update = label("LL_Update", 208, 19);
+    LL_Update->setFixedWidth(300);
+    LL_Update->hide();
+
+    Timer_Update = new QTimer(this);
+    Timer_Update->setObjectName(QStringLiteral("Timer_Update"));
+    Timer_Update->setInterval(kFirstCheckInterval);
+
+    setFixedSize(kClientWidth, stepTop(5) + 152);
+}
+
+void TFMavreloFirmWare::bindTexts()
+{
+    m_texts.text(L_Begin, 0);
+    for (int step = 1; step <= 5; ++step)
+        m_texts.text(L_Step[step - 1], step);
+    m_texts.hint(Btn_Info, 12);
+    m_texts.hint(Btn_Opz, 13);
+    m_texts.hint(Btn_Close, 14);
+    m_texts.text(Btn_New, 15);
+    m_texts.text(Btn_Open, 16);
+    m_texts.text(Btn_CreateBin, 17);
+    m_texts.text(Btn_Prm_Gen, 20);
+    m_texts.text(Btn_EtherCAT_Set_Access, 21);
+    m_texts.hint(Btn_New, 22);
+    m_texts.hint(Btn_Open, 23);
+    m_texts.hint(Btn_Prm_Gen, 24);
+    m_texts.hint(Btn_EtherCAT_Set_Access, 25);
+    m_texts.hint(Btn_CreateBin, 26);
+    m_texts.text(Btn_EtherCAT_Set_Group, 79);
+    m_texts.hint(Btn_EtherCAT_Set_Group, 80);
+}
+
+void TFMavreloFirmWare::Set_Lang()
+{
+    m_texts.apply();
+    showActiveConfiguration();
+}
+
+void TFMavreloFirmWare::showActiveConfiguration()
+{
+    if (m_state.projectOpen()) {
+        L_Name_Conf->setText(m_texts.textOf(11));
+        L_Name_Conf_L2->setText(QString::fromStdString(m_state.Project_Name));
+    } else {
+        L_Name_Conf->setText(m_texts.textOf(9));
+        L_Name_Conf_L2->setText(m_texts.textOf(10));
+    }
+}
+
+void TFMavreloFirmWare::switchUpdateTimer()
+{
+    if (m_state.Enable_Internet && m_state.Enable_Update)
+        Timer_Update->start();
+    else
+        Timer_Update->stop();
+}
+
+void TFMavreloFirmWare::createDialogs()
+{
+    m_newProject = new TFNew_Project(m_state, m_services, this);
+    m_openConf = new TFOpenConf(m_state, this);
+    m_languageWindows = {this, m_newProject, m_openConf};
+}
+
+void TFMavreloFirmWare::Change_Language()
+{
+    for (LanguageAware* window : m_languageWindows)
+        window->Set_Lang();
+}
+
+void TFMavreloFirmWare::Create_New_Project()
+{
+    if (m_newProject->exec() == QDialog::Accepted)
+        showActiveConfiguration();
+}
+
+void TFMavreloFirmWare::Open_Project()
+{
+    if (m_openConf->exec() != QDialog::Accepted)
+        return;
+    Open_Project_Named(m_state, m_openConf->Name_Conf);
+    showActiveConfiguration();
+}
+
+void TFMavreloFirmWare::Update_Device()
+{
+}
+
+void TFMavreloFirmWare::Btn_Click()
+{
+    QObject* button = sender();
+    if (button == Btn_New) {
+        Create_New_Project();
+    } else if (button == Btn_Open) {
+        Open_Project();
+    } else if (button == Btn_Close) {
+        close();
+    } else if (button == Btn_Info) {
+    } else if (button == Btn_Opz) {
+    } else if (!m_state.projectOpen()) {
+        m_services.messages.error(m_state.text(18));
+    } else if (button == Btn_Prm_Gen) {
+    } else if (button == Btn_EtherCAT_Set_Access) {
+    } else if (button == Btn_EtherCAT_Set_Group) {
+    } else if (button == Btn_EtherCAT_ESI_File) {
+    } else if (button == Btn_CreateBin) {
+        Update_Device();
+    }
+}
+
+void TFMavreloFirmWare::closeEvent(QCloseEvent* event)
+{
+    // A settings file that cannot be written never keeps the program open.
+    Save_Setting(m_state);
+    event->accept();
+}
+
+} // namespace cfq
