@@ -144,6 +144,10 @@ void TFMavreloFirmWare::layOutWindow()
     L_Varnic->setText(QStringLiteral("<a href=\"home\">%1</a>")
                           .arg(QString::fromStdString(maker::displayAddress()).toHtmlEscaped()));
     L_Varnic->setCursor(Qt::PointingHandCursor);
+    QFont linkFont = L_Varnic->font();
+    linkFont.setPointSize(8);
+    L_Varnic->setFont(linkFont);
+    L_Varnic->setFixedWidth(kClientWidth - 565 - 4);
     connect(L_Varnic, &QLabel::linkActivated, this,
             [this] { m_services.openUrl(maker::homePageUrl()); });
 
