@@ -190,6 +190,13 @@ void TFMavreloFirmWare::Set_Lang()
     showActiveConfiguration();
 }
 
+std::vector<int> TFMavreloFirmWare::textIndices() const
+{
+    std::vector<int> indices = m_texts.indices();
+    indices.insert(indices.end(), {9, 10, 11, 18});
+    return indices;
+}
+
 void TFMavreloFirmWare::showActiveConfiguration()
 {
     if (m_state.projectOpen()) {

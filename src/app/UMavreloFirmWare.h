@@ -33,6 +33,7 @@ public:
     ~TFMavreloFirmWare() override;
 
     void Set_Lang() override;
+    std::vector<int> textIndices() const override;
     // Applies the current text table to every window, in a fixed order.
     void Change_Language();
 

@@ -68,6 +68,13 @@ void TFNew_Project::Set_Lang()
     m_texts.apply();
 }
 
+std::vector<int> TFNew_Project::textIndices() const
+{
+    std::vector<int> indices = m_texts.indices();
+    indices.insert(indices.end(), {105, 106, 107});
+    return indices;
+}
+
 void TFNew_Project::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

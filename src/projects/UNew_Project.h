@@ -24,6 +24,7 @@ public:
     TFNew_Project(AppState& state, Services services, QWidget* parent);
 
     void Set_Lang() override;
+    std::vector<int> textIndices() const override;
 
     QLineEdit* E_New_Proj;
 

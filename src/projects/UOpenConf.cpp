@@ -65,6 +65,11 @@ void TFOpenConf::Set_Lang()
     m_texts.apply();
 }
 
+std::vector<int> TFOpenConf::textIndices() const
+{
+    return m_texts.indices();
+}
+
 void TFOpenConf::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

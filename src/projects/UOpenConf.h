@@ -26,6 +26,7 @@ public:
     TFOpenConf(AppState& state, QWidget* parent);
 
     void Set_Lang() override;
+    std::vector<int> textIndices() const override;
 
     // The project names found at the last showing.
     std::vector<std::string> SL;

@@ -1,6 +1,7 @@
 #include "app/AppState.h"
 #include "app/UMavreloFirmWare.h"
 #include "i18n/Language.h"
+#include "i18n/TextTable.h"
 #include "support/GuiTestSupport.h"
 #include "support/RecordingMessages.h"
 #include "support/TempDir.h"
@@ -190,6 +191,18 @@ private slots:
         QVERIFY(state->projectOpen());
         QCOMPARE(state->Project_Name, std::string("Kept"));
         QCOMPARE(labelText("L_Name_Conf_L2"), QStringLiteral("Kept"));
+    }
+
+    void everyTextIndexShownHasABuiltInText()
+    {
+        for (LanguageAware* languageWindow : window->languageWindows()) {
+            const QString name = dynamic_cast<QObject*>(languageWindow)->objectName();
+            for (int index : languageWindow->textIndices()) {
+                const std::string& text = builtinText(index);
+                QVERIFY2(!text.empty() && text != " ",
+                         qPrintable(name + QStringLiteral(" uses blank text ") + QString::number(index)));
+            }
+        }
     }
 
     void makerLinkOpensTheHomePage()

@@ -20,6 +20,12 @@ struct SettingsCase
     bool autoSize;
 };
 
+void PrintTo(const SettingsCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
+
+
 class ReadSettings : public testing::TestWithParam<SettingsCase>
 {
 };

@@ -16,6 +16,12 @@ struct LineCase
     std::string expected13;
 };
 
+void PrintTo(const LineCase& testCase, std::ostream* out)
+{
+    *out << testCase.name;
+}
+
+
 const std::string kEnglish13 = "Options";
 
 class LoadLangFile : public testing::TestWithParam<LineCase>

@@ -13,6 +13,12 @@ struct Int32Case
     std::optional<std::int32_t> expected;
 };
 
+void PrintTo(const Int32Case& testCase, std::ostream* out)
+{
+    *out << '"' << testCase.text << '"';
+}
+
+
 class ReadInt32 : public testing::TestWithParam<Int32Case>
 {
 };

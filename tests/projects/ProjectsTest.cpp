@@ -36,6 +36,12 @@ struct NameCase
     int expectedText; // 0: created
 };
 
+void PrintTo(const NameCase& testCase, std::ostream* out)
+{
+    *out << testCase.label;
+}
+
+
 class CreateProjectNames : public ProjectsTest, public testing::WithParamInterface<NameCase>
 {
 };
