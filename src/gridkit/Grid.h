@@ -50,8 +50,13 @@ public:
     virtual void setReadOnly(int column, int row, bool readOnly) = 0;
 };
 
+// Texts of a ticked and a clear check box in a column grid and in the row
+// clipboard.
+inline constexpr char kTickedText[] = "Y";
+inline constexpr char kClearedText[] = "N";
+
 // The column-grid kind: cells hold texts only; a column whose editor is the
-// check-box editor shows "Y" as ticked and "N" as clear.
+// check-box editor shows kTickedText as ticked and kClearedText as clear.
 class ColumnGrid : public Grid
 {
 public:

@@ -13,9 +13,6 @@ constexpr int kTextOverwriteRow = 1100;
 constexpr int kTextCopyDoesNotFit = 1101;
 constexpr int kTextCopyFirst = 1102;
 
-constexpr const char* kTicked = "Y";
-constexpr const char* kCleared = "N";
-
 // Value taken for an address part that is no number: outside 0..255.
 constexpr std::int32_t kNoAddressPart = 1000;
 
@@ -113,7 +110,7 @@ void CopyRow_ASG(const StringGrid& grid, int row, RowClipboard& clipboard)
     for (int column = 1; column <= columns; ++column) {
         if (grid.hasCheckBox(column, row)) {
             clipboard.Row_Clipboard_Check[static_cast<std::size_t>(column - 1)] = true;
-            clipboard.Row_Clipboard.emplace_back(grid.isChecked(column, row) ? kTicked : kCleared);
+            clipboard.Row_Clipboard.emplace_back(grid.isChecked(column, row) ? kTickedText : kClearedText);
         } else {
             clipboard.Row_Clipboard.push_back(grid.cellText(column, row));
         }
@@ -133,7 +130,7 @@ bool PasteRow_ASG(StringGrid& grid, int row, bool copied, const AppState& state,
         const auto index = static_cast<std::size_t>(column - 1);
         const std::string& entry = clipboard.Row_Clipboard[index];
         if (isCheckEntry(clipboard, index))
-            grid.setChecked(column, row, entry == kTicked);
+            grid.setChecked(column, row, entry == kTickedText);
         else
             grid.setCellText(column, row, entry);
     }
@@ -153,7 +150,7 @@ void InsertRow_ACG(int row, ColumnGrid& grid, bool tick)
     for (int i = grid.lastRow() - 1; i >= row; --i)
         copyTexts(grid, i, i + 1);
     for (int column = 1; column <= grid.dataColumnCount(); ++column)
-        grid.setCellText(column, row, tick && column == 1 ? kTicked : "");
+        grid.setCellText(column, row, tick && column == 1 ? kTickedText : "");
 }
 
 void CopyRow_ACG(const ColumnGrid& grid, int row, RowClipboard& clipboard)
