@@ -13,7 +13,7 @@ class CollapsiblePanel : public QWidget
 {
     Q_OBJECT
 
-public:
+  public:
     CollapsiblePanel(const char* objectName, QWidget* parent);
 
     // Height of every panel header.
@@ -28,7 +28,7 @@ public:
     bool expanded() const;
     void setExpanded(bool expanded);
 
-private:
+  private:
     QToolButton* m_header;
     QWidget* m_body;
 };

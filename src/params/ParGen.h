@@ -13,14 +13,17 @@ namespace cfq {
 // The entries are shown as they stand, in every language.
 using FixedList = std::span<const char* const>;
 
-inline constexpr std::array<const char*, 2> kSerialInterfaces{"RS232", "RS485"};
+// The selector lists of the serial line.
+namespace serial {
+inline constexpr std::array<const char*, 2> kInterfaces{"RS232", "RS485"};
 inline constexpr std::array<const char*, 8> kBaudRates{"1200",  "2400",  "4800",  "9600",
                                                        "19200", "38400", "57600", "115200"};
 inline constexpr std::array<const char*, 3> kParities{"NONE", "ODD", "EVEN"};
 inline constexpr std::array<const char*, 2> kStopBits{"1 Stop Bits", "2 Stop Bits"};
+} // namespace serial
 
 // Four parts of a dotted IPv4 address, first byte first, each kept as typed.
-using Octets = std::array<std::string, 4>;
+using OctetTexts = std::array<std::string, 4>;
 
 // The 33 values of the parameter document. Numbers stay texts exactly as
 // typed ("010" stays "010"); the initial values are the defaults a project
@@ -32,23 +35,24 @@ struct ParGenValues
     // This model has no Wi-Fi: always clear.
     bool Eth_Conn_DHCP_WiFi = false;
     bool Eth_Conn_Enable_DNS = false;
-    Octets Eth_Conn_Primary_DNS{"8", "8", "8", "8"};
-    Octets Eth_Conn_Secondary_DNS{"8", "8", "4", "4"};
+    OctetTexts Eth_Conn_Primary_DNS{"8", "8", "8", "8"};
+    OctetTexts Eth_Conn_Secondary_DNS{"8", "8", "4", "4"};
 
     std::string EtherCAT_Slave_Revision_Number = "0";
     std::string EtherCAT_Slave_Name = "devicename1";
     std::string EtherCAT_Slave_Node_Address = "1";
     bool EtherCAT_Slave_Clear_Data = false;
 
-    // Indexes into kSerialInterfaces, kBaudRates, kParities and kStopBits.
+    // Indexes into the lists serial::kInterfaces, kBaudRates, kParities and
+    // kStopBits.
     int SERIAL_SERIAL = 0;
     int SERIAL_BAUDRATE = 7;
     int SERIAL_PARITY = 0;
     int SERIAL_STOPBITS = 0;
 
-    Octets Ethernet_IP{"192", "168", "0", "5"};
-    Octets Ethernet_SM{"255", "255", "255", "0"};
-    Octets Ethernet_GAT{"192", "168", "0", "1"};
+    OctetTexts Ethernet_IP{"192", "168", "0", "5"};
+    OctetTexts Ethernet_SM{"255", "255", "255", "0"};
+    OctetTexts Ethernet_GAT{"192", "168", "0", "1"};
     bool Ethernet_EN_GAT = false;
 
     bool operator==(const ParGenValues&) const = default;

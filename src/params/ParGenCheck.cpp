@@ -1,5 +1,4 @@
 #include "params/ParGen.h"
-
 #include "platform/TextTrim.h"
 #include "platform/WholeNumber.h"
 
@@ -30,7 +29,7 @@ bool validOctet(const std::string& text)
 
 // The text of the first invalid byte, counted from firstText; 0 when all four
 // are valid.
-int firstInvalidOctet(const Octets& octets, int firstText)
+int firstInvalidOctet(const OctetTexts& octets, int firstText)
 {
     for (int i = 0; i < 4; ++i) {
         if (!validOctet(octets[static_cast<std::size_t>(i)]))

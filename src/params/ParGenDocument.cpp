@@ -21,8 +21,7 @@ void visitOctets(const std::string& stem, OctetArray& octets, Visit& visit)
 
 // Hands every element name with its field to visit, in the order of the
 // document. Values is ParGenValues or const ParGenValues.
-template <typename Values, typename Visit>
-void forEachElement(Values& values, Visit&& visit)
+template <typename Values, typename Visit> void forEachElement(Values& values, Visit&& visit)
 {
     visit("Eth_Conn_Device_Name", values.Eth_Conn_Device_Name);
     visit("Eth_Conn_DHCP_Cable", values.Eth_Conn_DHCP_Cable);
@@ -34,10 +33,10 @@ void forEachElement(Values& values, Visit&& visit)
     visit("EtherCAT_Slave_Name", values.EtherCAT_Slave_Name);
     visit("EtherCAT_Slave_Node_Address", values.EtherCAT_Slave_Node_Address);
     visit("EtherCAT_Slave_Clear_Data", values.EtherCAT_Slave_Clear_Data);
-    visit("SERIAL_SERIAL", values.SERIAL_SERIAL, FixedList(kSerialInterfaces));
-    visit("SERIAL_BAUDRATE", values.SERIAL_BAUDRATE, FixedList(kBaudRates));
-    visit("SERIAL_PARITY", values.SERIAL_PARITY, FixedList(kParities));
-    visit("SERIAL_STOPBITS", values.SERIAL_STOPBITS, FixedList(kStopBits));
+    visit("SERIAL_SERIAL", values.SERIAL_SERIAL, FixedList(serial::kInterfaces));
+    visit("SERIAL_BAUDRATE", values.SERIAL_BAUDRATE, FixedList(serial::kBaudRates));
+    visit("SERIAL_PARITY", values.SERIAL_PARITY, FixedList(serial::kParities));
+    visit("SERIAL_STOPBITS", values.SERIAL_STOPBITS, FixedList(serial::kStopBits));
     visitOctets("Ethernet_IP", values.Ethernet_IP, visit);
     visitOctets("Ethernet_SM", values.Ethernet_SM, visit);
     visitOctets("Ethernet_GAT", values.Ethernet_GAT, visit);

@@ -13,7 +13,6 @@
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QWheelEvent>
-
 #include <algorithm>
 
 namespace cfq {
@@ -24,9 +23,9 @@ std::string textOf(const QLineEdit* field)
     return field->text().toStdString();
 }
 
-Octets octetsOf(const OctetFields& fields)
+OctetTexts octetsOf(const OctetFields& fields)
 {
-    Octets octets;
+    OctetTexts octets;
     for (std::size_t i = 0; i < fields.size(); ++i)
         octets[i] = textOf(fields[i]);
     return octets;
@@ -37,7 +36,7 @@ void showText(QLineEdit* field, const std::string& text)
     field->setText(QString::fromStdString(text));
 }
 
-void showOctets(const OctetFields& fields, const Octets& octets)
+void showOctets(const OctetFields& fields, const OctetTexts& octets)
 {
     for (std::size_t i = 0; i < fields.size(); ++i)
         showText(fields[i], octets[i]);
@@ -169,7 +168,8 @@ bool TFParGen::eventFilter(QObject* watched, QEvent* event)
         const QString typed = static_cast<QKeyEvent*>(event)->text();
         if (field && KeyPress(field, typed))
             return true;
-        const bool digitsOnly = std::find(m_digitsOnly.begin(), m_digitsOnly.end(), field) != m_digitsOnly.end();
+        const bool digitsOnly =
+            std::find(m_digitsOnly.begin(), m_digitsOnly.end(), field) != m_digitsOnly.end();
         if (field && digitsOnly && holdsNonDigit(typed))
             return true;
     }

@@ -6,7 +6,6 @@
 #include "params/ParGen.h"
 
 #include <QDialog>
-
 #include <array>
 #include <vector>
 
@@ -33,7 +32,7 @@ class TFParGen : public QDialog, public LanguageAware
 {
     Q_OBJECT
 
-public:
+  public:
     TFParGen(AppState& state, Services services, QWidget* parent);
 
     void Set_Lang() override;
@@ -51,16 +50,16 @@ public:
     // A character typed in an octet field; true when it was consumed.
     bool KeyPress(QLineEdit* field, const QString& typed);
 
-public slots:
+  public slots:
     void Btn_OKClick();
     void On_Click();
     void Move_GroupBoxs();
 
-protected:
+  protected:
     void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     // Layout, in UParGenLayout.cpp.
     void FormCreate();
     void Order_TAB_Panels();

@@ -1,10 +1,9 @@
 // Creation and layout of the Set Communication dialog: the title, the four
 // collapsible panels with their fields, the buttons and the text bindings.
-#include "params/UParGen.h"
-
 #include "app/AppState.h"
 #include "app/DialogParts.h"
 #include "params/CollapsiblePanel.h"
+#include "params/UParGen.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -174,10 +173,8 @@ void TFParGen::Order_TAB_Panels()
     auto* stack = new QVBoxLayout(CPG->widget());
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(2);
-    const std::array<std::pair<CollapsiblePanel*, int>, 4> panels{{{CP_Ethernet_Connection, 1544},
-                                                                     {CP_EtherCAT_Slave, 406},
-                                                                     {CP_Serial, 449},
-                                                                     {CP_Ethernet, 693}}};
+    const std::array<std::pair<CollapsiblePanel*, int>, 4> panels{
+        {{CP_Ethernet_Connection, 1544}, {CP_EtherCAT_Slave, 406}, {CP_Serial, 449}, {CP_Ethernet, 693}}};
     int number = 1;
     for (const auto& [panel, captionText] : panels) {
         stack->addWidget(panel);
@@ -220,13 +217,13 @@ void TFParGen::Create_Serial()
 {
     QWidget* body = CP_Serial->body();
     L_Serial_Serial = makeLabel(body, "L_Serial_Serial", 0);
-    CB_Serial_Serial = makeList(body, "CB_Serial_Serial", 0, kSerialInterfaces);
+    CB_Serial_Serial = makeList(body, "CB_Serial_Serial", 0, serial::kInterfaces);
     L_Serial_Baudrate = makeLabel(body, "L_Serial_Baudrate", 1);
-    CB_Serial_Baudrate = makeList(body, "CB_Serial_Baudrate", 1, kBaudRates);
+    CB_Serial_Baudrate = makeList(body, "CB_Serial_Baudrate", 1, serial::kBaudRates);
     L_Serial_Parity = makeLabel(body, "L_Serial_Parity", 2);
-    Cb_Serial_Parity = makeList(body, "Cb_Serial_Parity", 2, kParities);
+    Cb_Serial_Parity = makeList(body, "Cb_Serial_Parity", 2, serial::kParities);
     L_Serial_StopBits = makeLabel(body, "L_Serial_StopBits", 3);
-    CB_Serial_StopBits = makeList(body, "CB_Serial_StopBits", 3, kStopBits);
+    CB_Serial_StopBits = makeList(body, "CB_Serial_StopBits", 3, serial::kStopBits);
 }
 
 void TFParGen::Create_Ethernet()

@@ -1,12 +1,10 @@
+#include "i18n/TextTable.h"
 #include "params/ParGen.h"
 #include "params/ParGenDocument.h"
-
-#include "i18n/TextTable.h"
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace cfq {
 namespace {
@@ -92,7 +90,8 @@ INSTANTIATE_TEST_SUITE_P(
                   "Error EtherCAT Slave!! Slave Name cannot be empty"},
         CheckCase{"SlaveNameBlanks", [](ParGenValues& v) { v.EtherCAT_Slave_Name = "   "; }, 411,
                   "Error EtherCAT Slave!! Slave Name cannot be empty"},
-        CheckCase{"SlaveNameWithBlanksAround", [](ParGenValues& v) { v.EtherCAT_Slave_Name = " a "; }, 0, nullptr},
+        CheckCase{"SlaveNameWithBlanksAround", [](ParGenValues& v) { v.EtherCAT_Slave_Name = " a "; }, 0,
+                  nullptr},
         CheckCase{"NodeZero", [](ParGenValues& v) { v.EtherCAT_Slave_Node_Address = "0"; }, 989,
                   "Error EtherCAT Slave!! Node Address must be between 1 and 192"},
         CheckCase{"NodeOne", [](ParGenValues& v) { v.EtherCAT_Slave_Node_Address = "1"; }, 0, nullptr},
@@ -121,17 +120,20 @@ INSTANTIATE_TEST_SUITE_P(
                   "Error Ethernet!! SubNet Mask 1 must be between 0 and 255"},
         CheckCase{"SubnetMask4", [](ParGenValues& v) { v.Ethernet_SM[3] = "-5"; }, 727,
                   "Error Ethernet!! SubNet Mask 4 must be between 0 and 255"},
-        CheckCase{"Gateway1", [](ParGenValues& v) {
+        CheckCase{"Gateway1",
+                  [](ParGenValues& v) {
                       v.Ethernet_EN_GAT = true;
                       v.Ethernet_GAT[0] = "300";
                   },
                   728, "Error Ethernet!! GATEWAY IP 1 must be between 0 and 255"},
-        CheckCase{"Gateway4", [](ParGenValues& v) {
+        CheckCase{"Gateway4",
+                  [](ParGenValues& v) {
                       v.Ethernet_EN_GAT = true;
                       v.Ethernet_GAT[3] = "abc";
                   },
                   731, "Error Ethernet!! GATEWAY IP 4 must be between 0 and 255"},
-        CheckCase{"GatewayUntickedIgnoresItsBytes", [](ParGenValues& v) { v.Ethernet_GAT[0] = "300"; }, 0, nullptr},
+        CheckCase{"GatewayUntickedIgnoresItsBytes", [](ParGenValues& v) { v.Ethernet_GAT[0] = "300"; }, 0,
+                  nullptr},
         CheckCase{"RevisionBeforeIpWhenDnsDisabled",
                   [](ParGenValues& v) {
                       v.Eth_Conn_Primary_DNS[0] = "abc";

@@ -2,9 +2,8 @@
 
 #include "support/TempDir.h"
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace cfq {
 namespace {
@@ -14,47 +13,46 @@ using test::TempDir;
 using test::writeFile;
 
 // The document of a new project, byte for byte.
-const std::string kDefaultDocument =
-    "<Par_Gen>"
-    "<Eth_Conn_Device_Name/>"
-    "<Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable>"
-    "<Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi>"
-    "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
-    "<Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1>"
-    "<Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2>"
-    "<Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3>"
-    "<Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
-    "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
-    "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
-    "<Eth_Conn_Secondary_DNS3>4</Eth_Conn_Secondary_DNS3>"
-    "<Eth_Conn_Secondary_DNS4>4</Eth_Conn_Secondary_DNS4>"
-    "<EtherCAT_Slave_Revision_Number>0</EtherCAT_Slave_Revision_Number>"
-    "<EtherCAT_Slave_Name>devicename1</EtherCAT_Slave_Name>"
-    "<EtherCAT_Slave_Node_Address>1</EtherCAT_Slave_Node_Address>"
-    "<EtherCAT_Slave_Clear_Data>0</EtherCAT_Slave_Clear_Data>"
-    "<SERIAL_SERIAL>0</SERIAL_SERIAL>"
-    "<SERIAL_BAUDRATE>7</SERIAL_BAUDRATE>"
-    "<SERIAL_PARITY>0</SERIAL_PARITY>"
-    "<SERIAL_STOPBITS>0</SERIAL_STOPBITS>"
-    "<Ethernet_IP1>192</Ethernet_IP1>"
-    "<Ethernet_IP2>168</Ethernet_IP2>"
-    "<Ethernet_IP3>0</Ethernet_IP3>"
-    "<Ethernet_IP4>5</Ethernet_IP4>"
-    "<Ethernet_SM1>255</Ethernet_SM1>"
-    "<Ethernet_SM2>255</Ethernet_SM2>"
-    "<Ethernet_SM3>255</Ethernet_SM3>"
-    "<Ethernet_SM4>0</Ethernet_SM4>"
-    "<Ethernet_GAT1>192</Ethernet_GAT1>"
-    "<Ethernet_GAT2>168</Ethernet_GAT2>"
-    "<Ethernet_GAT3>0</Ethernet_GAT3>"
-    "<Ethernet_GAT4>1</Ethernet_GAT4>"
-    "<Ethernet_EN_GAT>0</Ethernet_EN_GAT>"
-    "</Par_Gen>"
-    "<!--SW_VERSION = 1.001-->";
+const std::string kDefaultDocument = "<Par_Gen>"
+                                     "<Eth_Conn_Device_Name/>"
+                                     "<Eth_Conn_DHCP_Cable>0</Eth_Conn_DHCP_Cable>"
+                                     "<Eth_Conn_DHCP_WiFi>0</Eth_Conn_DHCP_WiFi>"
+                                     "<Eth_Conn_Enable_DNS>0</Eth_Conn_Enable_DNS>"
+                                     "<Eth_Conn_Primary_DNS1>8</Eth_Conn_Primary_DNS1>"
+                                     "<Eth_Conn_Primary_DNS2>8</Eth_Conn_Primary_DNS2>"
+                                     "<Eth_Conn_Primary_DNS3>8</Eth_Conn_Primary_DNS3>"
+                                     "<Eth_Conn_Primary_DNS4>8</Eth_Conn_Primary_DNS4>"
+                                     "<Eth_Conn_Secondary_DNS1>8</Eth_Conn_Secondary_DNS1>"
+                                     "<Eth_Conn_Secondary_DNS2>8</Eth_Conn_Secondary_DNS2>"
+                                     "<Eth_Conn_Secondary_DNS3>4</Eth_Conn_Secondary_DNS3>"
+                                     "<Eth_Conn_Secondary_DNS4>4</Eth_Conn_Secondary_DNS4>"
+                                     "<EtherCAT_Slave_Revision_Number>0</EtherCAT_Slave_Revision_Number>"
+                                     "<EtherCAT_Slave_Name>devicename1</EtherCAT_Slave_Name>"
+                                     "<EtherCAT_Slave_Node_Address>1</EtherCAT_Slave_Node_Address>"
+                                     "<EtherCAT_Slave_Clear_Data>0</EtherCAT_Slave_Clear_Data>"
+                                     "<SERIAL_SERIAL>0</SERIAL_SERIAL>"
+                                     "<SERIAL_BAUDRATE>7</SERIAL_BAUDRATE>"
+                                     "<SERIAL_PARITY>0</SERIAL_PARITY>"
+                                     "<SERIAL_STOPBITS>0</SERIAL_STOPBITS>"
+                                     "<Ethernet_IP1>192</Ethernet_IP1>"
+                                     "<Ethernet_IP2>168</Ethernet_IP2>"
+                                     "<Ethernet_IP3>0</Ethernet_IP3>"
+                                     "<Ethernet_IP4>5</Ethernet_IP4>"
+                                     "<Ethernet_SM1>255</Ethernet_SM1>"
+                                     "<Ethernet_SM2>255</Ethernet_SM2>"
+                                     "<Ethernet_SM3>255</Ethernet_SM3>"
+                                     "<Ethernet_SM4>0</Ethernet_SM4>"
+                                     "<Ethernet_GAT1>192</Ethernet_GAT1>"
+                                     "<Ethernet_GAT2>168</Ethernet_GAT2>"
+                                     "<Ethernet_GAT3>0</Ethernet_GAT3>"
+                                     "<Ethernet_GAT4>1</Ethernet_GAT4>"
+                                     "<Ethernet_EN_GAT>0</Ethernet_EN_GAT>"
+                                     "</Par_Gen>"
+                                     "<!--SW_VERSION = 1.001-->";
 
 class ParGenDocument : public testing::Test
 {
-protected:
+  protected:
     ParGenValues readBack() const
     {
         auto values = readParGen(m_file);
@@ -101,7 +99,8 @@ TEST_F(ParGenDocument, EveryValueRoundTripsIncludingMarkupCharacters)
 
     ASSERT_TRUE(writeParGen(values, m_file));
     const std::string text = readFile(m_file);
-    EXPECT_NE(text.find("<Eth_Conn_Device_Name>host&amp;&lt;name&gt;</Eth_Conn_Device_Name>"), std::string::npos);
+    EXPECT_NE(text.find("<Eth_Conn_Device_Name>host&amp;&lt;name&gt;</Eth_Conn_Device_Name>"),
+              std::string::npos);
     EXPECT_NE(text.find("<SERIAL_BAUDRATE>3</SERIAL_BAUDRATE>"), std::string::npos);
     EXPECT_EQ(readBack(), values);
 }
@@ -155,7 +154,9 @@ INSTANTIATE_TEST_SUITE_P(
         StoredCase{"<EtherCAT_Slave_Name>x<b/></EtherCAT_Slave_Name>", [](ParGenValues&) {}},
         StoredCase{"<Ethernet_GAT1>10</Ethernet_GAT1><Ethernet_GAT2>20</Ethernet_GAT2>"
                    "<Ethernet_GAT3>30</Ethernet_GAT3>",
-                   [](ParGenValues& v) { v.Ethernet_GAT = {"10", "20", "30", "1"}; }},
+                   [](ParGenValues& v) {
+                       v.Ethernet_GAT = {"10", "20", "30", "1"};
+                   }},
         StoredCase{"<Ethernet_IP1>1</Ethernet_IP1><Ethernet_IP1>2</Ethernet_IP1>",
                    [](ParGenValues& v) { v.Ethernet_IP[0] = "1"; }}));
 

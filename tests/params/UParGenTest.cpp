@@ -16,7 +16,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
-
 #include <memory>
 
 namespace cfq {
@@ -29,7 +28,7 @@ class UParGenTest : public QObject
 {
     Q_OBJECT
 
-private slots:
+  private slots:
     void init();
     void cleanup();
 
@@ -45,7 +44,7 @@ private slots:
     void languageChangeKeepsThePanelCaptions();
     void widthStaysFixed();
 
-private:
+  private:
     QLineEdit* edit(const char* name) { return child<QLineEdit>(m_dialog.get(), name); }
     void openShown();
 
@@ -109,10 +108,10 @@ void UParGenTest::dotKeyMovesAlongTheChainAndIsSwallowedAtItsEnd()
         const char* from;
         const char* to;
     };
-    for (const Step step : {Step{"E_Ethernet_IP4", "E_Ethernet_SM1"}, Step{"E_Ethernet_SM4", "E_Ethernet_GAT1"},
-                            Step{"E_Ethernet_GAT4", "E_Ethernet_GAT4"},
-                            Step{"E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1"},
-                            Step{"E_EthConn_Sec_DNS_IP4", "E_EthConn_Sec_DNS_IP4"}}) {
+    for (const Step step :
+         {Step{"E_Ethernet_IP4", "E_Ethernet_SM1"}, Step{"E_Ethernet_SM4", "E_Ethernet_GAT1"},
+          Step{"E_Ethernet_GAT4", "E_Ethernet_GAT4"}, Step{"E_EthConn_Pri_DNS_IP4", "E_EthConn_Sec_DNS_IP1"},
+          Step{"E_EthConn_Sec_DNS_IP4", "E_EthConn_Sec_DNS_IP4"}}) {
         QLineEdit* from = edit(step.from);
         const QString before = from->text();
         from->setFocus();
@@ -146,9 +145,10 @@ void UParGenTest::digitsOnlyFieldsRefuseOtherCharacters()
 void UParGenTest::tickingDhcpDisablesTheAddressFieldsAndTheGatewayAtOnce()
 {
     openShown();
-    const char* addressFields[] = {"E_Ethernet_IP1",  "E_Ethernet_IP2",  "E_Ethernet_IP3",  "E_Ethernet_IP4",
-                                   "E_Ethernet_SM1",  "E_Ethernet_SM2",  "E_Ethernet_SM3",  "E_Ethernet_SM4",
-                                   "E_Ethernet_GAT1", "E_Ethernet_GAT2", "E_Ethernet_GAT3", "E_Ethernet_GAT4"};
+    const char* addressFields[] = {"E_Ethernet_IP1",  "E_Ethernet_IP2",  "E_Ethernet_IP3",
+                                   "E_Ethernet_IP4",  "E_Ethernet_SM1",  "E_Ethernet_SM2",
+                                   "E_Ethernet_SM3",  "E_Ethernet_SM4",  "E_Ethernet_GAT1",
+                                   "E_Ethernet_GAT2", "E_Ethernet_GAT3", "E_Ethernet_GAT4"};
     auto* dhcp = child<QCheckBox>(m_dialog.get(), "CB_EthConn_En_DHCP_Cable");
     auto* gateway = child<QCheckBox>(m_dialog.get(), "CB_Ethernet_En_GAT");
     QVERIFY(!child<QCheckBox>(m_dialog.get(), "CB_EthConn_En_DHCP_WiFi")->isEnabled());
@@ -174,9 +174,8 @@ void UParGenTest::tickingDhcpDisablesTheAddressFieldsAndTheGatewayAtOnce()
 
 void UParGenTest::okOnNewProjectWritesTheDefaultsAndCloses()
 {
-    test::whenModalShown([](QWidget* modal) {
-        QTest::mouseClick(child<QPushButton>(modal, "Btn_OK"), Qt::LeftButton);
-    });
+    test::whenModalShown(
+        [](QWidget* modal) { QTest::mouseClick(child<QPushButton>(modal, "Btn_OK"), Qt::LeftButton); });
     QCOMPARE(m_dialog->exec(), int(QDialog::Accepted));
 
     QVERIFY(m_messages.takeShown().empty());
@@ -259,7 +258,8 @@ void UParGenTest::wheelOverTheGroupScrollsItInsteadOfTheList()
                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(baudRate, &towardsUser);
     QCOMPARE(baudRate->currentIndex(), index);
-    QCOMPARE(bar->value(), std::min(bar->maximum(), before + QApplication::wheelScrollLines() * bar->singleStep()));
+    QCOMPARE(bar->value(),
+             std::min(bar->maximum(), before + QApplication::wheelScrollLines() * bar->singleStep()));
 }
 
 void UParGenTest::languageChangeKeepsThePanelCaptions()
@@ -272,7 +272,8 @@ void UParGenTest::languageChangeKeepsThePanelCaptions()
     QCOMPARE(m_dialog->windowTitle(), QString());
     QCOMPARE(child<CollapsiblePanel>(m_dialog.get(), "CP_Ethernet_Connection")->caption(),
              QStringLiteral("1. Ethernet Connection"));
-    QCOMPARE(child<CollapsiblePanel>(m_dialog.get(), "CP_Ethernet")->caption(), QStringLiteral("4. Ethernet"));
+    QCOMPARE(child<CollapsiblePanel>(m_dialog.get(), "CP_Ethernet")->caption(),
+             QStringLiteral("4. Ethernet"));
 }
 
 void UParGenTest::widthStaysFixed()
