@@ -4,6 +4,7 @@
 #include "app/MakerSite.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "params/UParGen.h"
 #include "platform/MessageService.h"
 #include "projects/Projects.h"
 #include "projects/UNew_Project.h"
@@ -220,7 +221,8 @@ void TFMavreloFirmWare::createDialogs()
 {
     m_newProject = new TFNew_Project(m_state, m_services, this);
     m_openConf = new TFOpenConf(m_state, this);
-    m_languageWindows = {this, m_newProject, m_openConf};
+    m_parGen = new TFParGen(m_state, m_services, this);
+    m_languageWindows = {this, m_newProject, m_openConf, m_parGen};
 }
 
 void TFMavreloFirmWare::Change_Language()
@@ -261,6 +263,7 @@ void TFMavreloFirmWare::Btn_Click()
     } else if (!m_state.projectOpen()) {
         m_services.messages.error(m_state.text(18));
     } else if (button == Btn_Prm_Gen) {
+        m_parGen->exec();
     } else if (button == Btn_EtherCAT_Set_Access) {
     } else if (button == Btn_EtherCAT_Set_Group) {
     } else if (button == Btn_EtherCAT_ESI_File) {

@@ -19,6 +19,7 @@ namespace cfq {
 struct AppState;
 class TFNew_Project;
 class TFOpenConf;
+class TFParGen;
 
 // The main window: the model's code and description, the active
 // configuration and the five numbered steps.
@@ -88,6 +89,7 @@ private:
 
     TFNew_Project* m_newProject = nullptr;
     TFOpenConf* m_openConf = nullptr;
+    TFParGen* m_parGen = nullptr;
 };
 
 } // namespace cfq

@@ -1,0 +1,123 @@
+#include "params/ParGenDocument.h"
+
+#include "app/ModelIdentity.h"
+#include "platform/WholeNumber.h"
+#include "platform/Xml.h"
+
+#include <string>
+
+namespace cfq {
+namespace {
+
+constexpr const char* kRootElement = "Par_Gen";
+constexpr const char* kWiFiDhcpElement = "Eth_Conn_DHCP_WiFi";
+
+template <typename OctetArray, typename Visit>
+void visitOctets(const std::string& stem, OctetArray& octets, Visit& visit)
+{
+    for (std::size_t i = 0; i < octets.size(); ++i)
+        visit(stem + std::to_string(i + 1), octets[i]);
+}
+
+// Hands every element name with its field to visit, in the order of the
+// document. Values is ParGenValues or const ParGenValues.
+template <typename Values, typename Visit> void forEachElement(Values& values, Visit&& visit)
+{
+    visit("Eth_Conn_Device_Name", values.Eth_Conn_Device_Name);
+    visit("Eth_Conn_DHCP_Cable", values.Eth_Conn_DHCP_Cable);
+    visit(kWiFiDhcpElement, values.Eth_Conn_DHCP_WiFi);
+    visit("Eth_Conn_Enable_DNS", values.Eth_Conn_Enable_DNS);
+    visitOctets("Eth_Conn_Primary_DNS", values.Eth_Conn_Primary_DNS, visit);
+    visitOctets("Eth_Conn_Secondary_DNS", values.Eth_Conn_Secondary_DNS, visit);
+    visit("EtherCAT_Slave_Revision_Number", values.EtherCAT_Slave_Revision_Number);
+    visit("EtherCAT_Slave_Name", values.EtherCAT_Slave_Name);
+    visit("EtherCAT_Slave_Node_Address", values.EtherCAT_Slave_Node_Address);
+    visit("EtherCAT_Slave_Clear_Data", values.EtherCAT_Slave_Clear_Data);
+    visit("SERIAL_SERIAL", values.SERIAL_SERIAL, FixedList(serial::kInterfaces));
+    visit("SERIAL_BAUDRATE", values.SERIAL_BAUDRATE, FixedList(serial::kBaudRates));
+    visit("SERIAL_PARITY", values.SERIAL_PARITY, FixedList(serial::kParities));
+    visit("SERIAL_STOPBITS", values.SERIAL_STOPBITS, FixedList(serial::kStopBits));
+    visitOctets("Ethernet_IP", values.Ethernet_IP, visit);
+    visitOctets("Ethernet_SM", values.Ethernet_SM, visit);
+    visitOctets("Ethernet_GAT", values.Ethernet_GAT, visit);
+    visit("Ethernet_EN_GAT", values.Ethernet_EN_GAT);
+}
+
+// Overwrites a field only when its element is present and holds plain text;
+// the field's value before is the element's default.
+struct ElementReader
+{
+    pugi::xml_node root;
+
+    void operator()(const std::string& name, std::string& field) const
+    {
+        if (auto text = xml::childText(root, name.c_str()))
+            field = std::move(*text);
+    }
+
+    void operator()(const std::string& name, bool& flag) const
+    {
+        // This model has no Wi-Fi: whatever the file holds, the flag stays clear.
+        if (name == kWiFiDhcpElement)
+            return;
+        if (const auto text = xml::childText(root, name.c_str()))
+            flag = *text == "1";
+    }
+
+    void operator()(const std::string& name, int& index, FixedList list) const
+    {
+        const auto text = xml::childText(root, name.c_str());
+        if (!text)
+            return;
+        const std::int32_t stored = readInt32Or(*text, index);
+        // An index outside the list would leave the selector without an entry.
+        if (stored >= 0 && static_cast<std::size_t>(stored) < list.size())
+            index = stored;
+    }
+};
+
+struct ElementWriter
+{
+    pugi::xml_node root;
+
+    void operator()(const std::string& name, const std::string& text) const
+    {
+        xml::appendTextElement(root, name.c_str(), text);
+    }
+
+    void operator()(const std::string& name, bool flag) const
+    {
+        xml::appendTextElement(root, name.c_str(), flag ? "1" : "0");
+    }
+
+    void operator()(const std::string& name, int index, FixedList) const
+    {
+        xml::appendTextElement(root, name.c_str(), std::to_string(index));
+    }
+};
+
+} // namespace
+
+Result<ParGenValues> readParGen(const std::filesystem::path& file)
+{
+    ParGenValues values;
+    std::error_code ignored;
+    if (!std::filesystem::exists(file, ignored))
+        return values;
+    auto document = xml::load(file);
+    if (!document)
+        return Result<ParGenValues>::failure(document.error());
+    forEachElement(values, ElementReader{xml::firstTopLevelNode(*document.value())});
+    return values;
+}
+
+Status writeParGen(const ParGenValues& values, const std::filesystem::path& file)
+{
+    pugi::xml_document document;
+    pugi::xml_node root = document.append_child(kRootElement);
+    document.append_child(pugi::node_comment).set_value(model::kVersionComment);
+    forEachElement(values, ElementWriter{root});
+    return xml::save(document, file);
+}
+
+} // namespace cfq
