@@ -62,6 +62,18 @@ void TFParGen::Set_Lang()
     m_texts.apply();
 }
 
+std::vector<int> TFParGen::textIndices() const
+{
+    std::vector<int> indices = m_texts.indices();
+    // The panel captions and the messages of the checks.
+    indices.insert(indices.end(), {1544, 406, 449, 693, 411, 412, 458, 989});
+    for (int index = 1563; index <= 1570; ++index)
+        indices.push_back(index);
+    for (int index = 720; index <= 731; ++index)
+        indices.push_back(index);
+    return indices;
+}
+
 void TFParGen::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);

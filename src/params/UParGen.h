@@ -36,6 +36,7 @@ class TFParGen : public QDialog, public LanguageAware
     TFParGen(AppState& state, Services services, QWidget* parent);
 
     void Set_Lang() override;
+    std::vector<int> textIndices() const override;
 
     // Reads the parameter document into the fields.
     void FormShow();
