@@ -14,16 +14,21 @@ namespace cfq {
 
 struct AppState;
 
-template <typename Kind, typename Widget>
-class GridWidgetAdapter : public Kind
+template <typename Kind, typename Widget> class GridWidgetAdapter : public Kind
 {
 public:
     explicit GridWidgetAdapter(Widget& widget) : m_widget(widget) {}
 
     int rowCount() const override { return m_widget.gridRowCount(); }
-    int visibleColumnCount() const override { return m_widget.gridColumnCount() - m_widget.hiddenColumnCount(); }
+    int visibleColumnCount() const override
+    {
+        return m_widget.gridColumnCount() - m_widget.hiddenColumnCount();
+    }
     int hiddenColumnCount() const override { return m_widget.hiddenColumnCount(); }
-    std::string cellText(int column, int row) const override { return m_widget.gridText(column, row).toStdString(); }
+    std::string cellText(int column, int row) const override
+    {
+        return m_widget.gridText(column, row).toStdString();
+    }
     void setCellText(int column, int row, const std::string& text) override
     {
         m_widget.setGridText(column, row, QString::fromStdString(text));
@@ -49,7 +54,10 @@ public:
     bool isChecked(int column, int row) const override { return m_widget.isChecked(column, row); }
     void setChecked(int column, int row, bool checked) override { m_widget.setChecked(column, row, checked); }
     bool isReadOnly(int column, int row) const override { return m_widget.isReadOnly(column, row); }
-    void setReadOnly(int column, int row, bool readOnly) override { m_widget.setReadOnly(column, row, readOnly); }
+    void setReadOnly(int column, int row, bool readOnly) override
+    {
+        m_widget.setReadOnly(column, row, readOnly);
+    }
 };
 
 class ColumnGridAdapter : public GridWidgetAdapter<ColumnGrid, ColumnGridWidget>

@@ -62,7 +62,8 @@ void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
     }
 }
 
-void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const
 {
     QStyledItemDelegate::paint(painter, option, index);
     const int column = gridColumnOf(index);

@@ -4,7 +4,6 @@
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QTableWidget>
-
 #include <functional>
 #include <vector>
 
@@ -102,7 +101,10 @@ public:
     void pickItem(int column, int row, const QString& text);
 
     // The layout of a data column (column >= 1).
-    const GridColumn& gridColumn(int column) const { return m_columns.at(static_cast<std::size_t>(column - 1)); }
+    const GridColumn& gridColumn(int column) const
+    {
+        return m_columns.at(static_cast<std::size_t>(column - 1));
+    }
 
     // Check boxes and read-only flags of data cells, as the kind holds them.
     virtual bool hasCheckBox(int column, int row) const = 0;

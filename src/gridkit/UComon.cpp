@@ -48,7 +48,8 @@ void copyTexts(Grid& grid, int from, int to)
 
 // The tests of a paste shared by both kinds, in their order: a valid copy, a
 // clipboard of the grid's width, then the overwrite question for a used row.
-bool pasteAccepted(const Grid& grid, bool copied, bool rowUsed, const AppState& state, MessageService& messages)
+bool pasteAccepted(const Grid& grid, bool copied, bool rowUsed, const AppState& state,
+                   MessageService& messages)
 {
     if (!copied) {
         messages.error(state.text(kTextCopyFirst));

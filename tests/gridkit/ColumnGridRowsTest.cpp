@@ -36,10 +36,14 @@ struct MoveCase
 
 TEST(ColumnGridRows, DeleteMovesRowsUpAndEmptiesTheLastRow)
 {
+    // clang-format off
     const MoveCase cases[] = {
-        {"first row", 1, false, {{"N", "Outputs", "4", "m2"}, {"Y", "Status", "2", "m3"}, {"", "", "", ""}}},
-        {"last row", 3, false, {{"Y", "Inputs", "8", "m1"}, {"N", "Outputs", "4", "m2"}, {"", "", "", ""}}},
+        {"first row", 1, false,
+         {{"N", "Outputs", "4", "m2"}, {"Y", "Status", "2", "m3"}, {"", "", "", ""}}},
+        {"last row", 3, false,
+         {{"Y", "Inputs", "8", "m1"}, {"N", "Outputs", "4", "m2"}, {"", "", "", ""}}},
     };
+    // clang-format on
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryColumnGrid grid(kThreeRows, kFlagColumn, kHidden);
@@ -52,12 +56,16 @@ TEST(ColumnGridRows, DeleteMovesRowsUpAndEmptiesTheLastRow)
 
 TEST(ColumnGridRows, InsertMovesRowsDownAndDropsTheLastRow)
 {
+    // clang-format off
     const MoveCase cases[] = {
         {"middle row, no tick", 2, false,
          {{"Y", "Inputs", "8", "m1"}, {"", "", "", ""}, {"N", "Outputs", "4", "m2"}}},
-        {"middle row, tick", 2, true, {{"Y", "Inputs", "8", "m1"}, {"Y", "", "", ""}, {"N", "Outputs", "4", "m2"}}},
-        {"last row", 3, false, {{"Y", "Inputs", "8", "m1"}, {"N", "Outputs", "4", "m2"}, {"", "", "", ""}}},
+        {"middle row, tick", 2, true,
+         {{"Y", "Inputs", "8", "m1"}, {"Y", "", "", ""}, {"N", "Outputs", "4", "m2"}}},
+        {"last row", 3, false,
+         {{"Y", "Inputs", "8", "m1"}, {"N", "Outputs", "4", "m2"}, {"", "", "", ""}}},
     };
+    // clang-format on
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryColumnGrid grid(kThreeRows, kFlagColumn, kHidden);

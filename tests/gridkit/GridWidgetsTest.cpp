@@ -130,7 +130,9 @@ void GridWidgetsTest::rowOperationsThroughTheAdapterChangeTheWidget()
 void GridWidgetsTest::columnGridShowsYAndNAsCheckBoxes()
 {
     ColumnGridWidget widget;
-    widget.setupGrid(3, 40, {GridColumn{50, {}, true, false, {}}, GridColumn{300, QColor(224, 255, 255), false, false, {}}});
+    widget.setupGrid(
+        3, 40,
+        {GridColumn{50, {}, true, false, {}}, GridColumn{300, QColor(224, 255, 255), false, false, {}}});
     ColumnGridAdapter grid(widget);
 
     QVERIFY(grid.isCheckBoxColumn(1));
@@ -174,7 +176,8 @@ void GridWidgetsTest::clickTogglesOnlyEditableCheckBoxes()
     columns.setupGrid(2, 40, {GridColumn{50, {}, true, false, {}}});
     columns.show();
     QVERIFY(QTest::qWaitForWindowExposed(&columns));
-    QTest::mouseClick(columns.viewport(), Qt::LeftButton, {}, columns.visualItemRect(columns.item(1, 0)).center());
+    QTest::mouseClick(columns.viewport(), Qt::LeftButton, {},
+                      columns.visualItemRect(columns.item(1, 0)).center());
     QCOMPARE(columns.item(1, 0)->text(), QString("Y"));
 }
 
@@ -186,7 +189,8 @@ void GridWidgetsTest::clickOnARowNumberSelectsTheWholeRow()
     QVERIFY(QTest::qWaitForWindowExposed(&widget));
 
     QHeaderView* numbers = widget.verticalHeader();
-    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {}, QPoint(10, numbers->sectionViewportPosition(2) + 5));
+    QTest::mouseClick(numbers->viewport(), Qt::LeftButton, {},
+                      QPoint(10, numbers->sectionViewportPosition(2) + 5));
     QVERIFY(widget.selectionModel()->isRowSelected(2, QModelIndex()));
     QCOMPARE(widget.selectedRow(), 3);
 }
@@ -295,7 +299,8 @@ void GridWidgetsTest::doubleClickOnAHeaderFitsTheColumnWithTheOptionOn()
     QCOMPARE(widget.columnWidth(3), 30);
 
     state.Double_Click_Auto_Size = true;
-    QTest::mouseDClick(widget.viewport(), Qt::LeftButton, {}, widget.visualItemRect(widget.item(0, 3)).center());
+    QTest::mouseDClick(widget.viewport(), Qt::LeftButton, {},
+                       widget.visualItemRect(widget.item(0, 3)).center());
     QCOMPARE(widget.columnWidth(3), 30);
     QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, onName);
     QVERIFY(widget.columnWidth(3) > 200);

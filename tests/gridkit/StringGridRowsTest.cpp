@@ -38,6 +38,7 @@ struct MoveCase
 
 TEST(StringGridRows, DeleteMovesRowsUpAndLeavesAnEmptyReadOnlyLastRow)
 {
+    // clang-format off
     const MoveCase cases[] = {
         {"middle row, tick", 2, true,
          {{"[x]", "Bool", "ro:1", "[ ]", "m1"},
@@ -55,6 +56,7 @@ TEST(StringGridRows, DeleteMovesRowsUpAndLeavesAnEmptyReadOnlyLastRow)
           {"[x]", "String", "10", "[ ]", "m3"},
           {"ro:[x]", "ro:", "ro:", "ro:[ ]", "ro:"}}},
     };
+    // clang-format on
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryStringGrid grid(kFourRows, kHidden);
@@ -67,6 +69,7 @@ TEST(StringGridRows, DeleteMovesRowsUpAndLeavesAnEmptyReadOnlyLastRow)
 
 TEST(StringGridRows, InsertMovesRowsDownAndLeavesAnEditableEmptyRow)
 {
+    // clang-format off
     const MoveCase cases[] = {
         {"middle row, tick", 2, true,
          {{"[x]", "Bool", "ro:1", "[ ]", "m1"},
@@ -84,6 +87,7 @@ TEST(StringGridRows, InsertMovesRowsDownAndLeavesAnEditableEmptyRow)
           {"[x]", "String", "10", "[ ]", "m3"},
           {"[x]", "", "", "[ ]", ""}}},
     };
+    // clang-format on
     for (const MoveCase& c : cases) {
         SCOPED_TRACE(c.name);
         MemoryStringGrid grid(kFourRows, kHidden);

@@ -18,8 +18,7 @@ namespace cfq::test {
 
 using GridRows = std::vector<std::vector<std::string>>;
 
-template <typename Kind>
-class MemoryGridBase : public Kind
+template <typename Kind> class MemoryGridBase : public Kind
 {
 public:
     int rowCount() const override { return static_cast<int>(m_cells.size()); }
@@ -63,7 +62,10 @@ protected:
     }
 
     int columnCount() const { return static_cast<int>(m_cells.front().size()); }
-    Cell& cell(int column, int row) { return m_cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column)); }
+    Cell& cell(int column, int row)
+    {
+        return m_cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+    }
     const Cell& cell(int column, int row) const
     {
         return m_cells.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
