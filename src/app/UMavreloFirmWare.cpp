@@ -4,6 +4,8 @@
 #include "app/MakerSite.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "ethercat/UEtherCATSlave.h"
+#include "ethercat/UEtherCATSlave_Group.h"
 #include "params/UParGen.h"
 #include "platform/MessageService.h"
 #include "projects/Projects.h"
@@ -222,7 +224,9 @@ void TFMavreloFirmWare::createDialogs()
     m_newProject = new TFNew_Project(m_state, m_services, this);
     m_openConf = new TFOpenConf(m_state, this);
     m_parGen = new TFParGen(m_state, m_services, this);
-    m_languageWindows = {this, m_newProject, m_openConf, m_parGen};
+    m_etherCATSlave = new TFEtherCATSlave(m_state, m_services, this);
+    m_etherCATSlaveGroup = new TFEtherCATSlave_Group(m_state, m_services, this);
+    m_languageWindows = {this, m_newProject, m_openConf, m_parGen, m_etherCATSlave, m_etherCATSlaveGroup};
 }
 
 void TFMavreloFirmWare::Change_Language()
@@ -265,7 +269,9 @@ void TFMavreloFirmWare::Btn_Click()
     } else if (button == Btn_Prm_Gen) {
         m_parGen->exec();
     } else if (button == Btn_EtherCAT_Set_Access) {
+        m_etherCATSlave->exec();
     } else if (button == Btn_EtherCAT_Set_Group) {
+        m_etherCATSlaveGroup->exec();
     } else if (button == Btn_EtherCAT_ESI_File) {
     } else if (button == Btn_CreateBin) {
         Update_Device();

@@ -20,6 +20,8 @@ struct AppState;
 class TFNew_Project;
 class TFOpenConf;
 class TFParGen;
+class TFEtherCATSlave;
+class TFEtherCATSlave_Group;
 
 // The main window: the model's code and description, the active
 // configuration and the five numbered steps.
@@ -90,6 +92,8 @@ private:
     TFNew_Project* m_newProject = nullptr;
     TFOpenConf* m_openConf = nullptr;
     TFParGen* m_parGen = nullptr;
+    TFEtherCATSlave* m_etherCATSlave = nullptr;
+    TFEtherCATSlave_Group* m_etherCATSlaveGroup = nullptr;
 };
 
 } // namespace cfq
