@@ -1,0 +1,135 @@
+// One edit in a full variable table (256 rows per direction, 16 groups of 16):
+// the variable editor's whole reaction - group derivation, placement and the
+// repaint of the rows that changed - on the offscreen platform.
+#include "app/AppState.h"
+#include "ethercat/GroupDocument.h"
+#include "ethercat/MemoryVariableTable.h"
+#include "ethercat/UEtherCATSlave.h"
+#include "ethercat/VarTypes.h"
+#include "ethercat/VariableDocument.h"
+#include "gridkit/StringGridWidget.h"
+#include "platform/MessageService.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+class SilentMessages : public cfq::MessageService
+{
+public:
+    void error(const std::string&) override {}
+    void warning(const std::string&) override {}
+    bool question(const std::string&) override { return false; }
+    std::optional<std::filesystem::path> saveFileName(const SaveRequest&) override { return std::nullopt; }
+    std::optional<std::filesystem::path> openFileName(const OpenRequest&) override { return std::nullopt; }
+};
+
+// A full table: every type in turn, String and Array of Length 4.
+void fill(cfq::VariableTable& table)
+{
+    for (int index = 0; index < cfq::kVariableRows; ++index) {
+        const cfq::VarType& type = cfq::kVarTypes[static_cast<std::size_t>(index) % cfq::kVarTypes.size()];
+        table.setCell(index, cfq::VarField::Type, type.name);
+        table.setCell(index, cfq::VarField::Length, type.lengthEditable ? "4" : type.lengthText);
+        table.setCell(index, cfq::VarField::Name, "Variable_" + std::to_string(index + 1));
+    }
+}
+
+// A project folder holding full documents of both kinds.
+std::filesystem::path projectFolder()
+{
+    static const std::filesystem::path folder = [] {
+        const auto path = std::filesystem::temp_directory_path() / "cfq-bench-editor";
+        std::filesystem::create_directories(path);
+        cfq::MemoryVariableTable slaveToMaster;
+        cfq::MemoryVariableTable masterToSlave;
+        fill(slaveToMaster);
+        fill(masterToSlave);
+        (void)cfq::Save_Variables(path / "EtherCAT_Slave.xml", slaveToMaster, masterToSlave);
+        cfq::GroupLists groups;
+        for (int group = 1; group <= cfq::kMaxGroups; ++group) {
+            groups.slaveToMaster.push_back({"Group_" + std::to_string(group), "16", ""});
+            groups.masterToSlave.push_back({"Group_" + std::to_string(group), "16", ""});
+        }
+        (void)cfq::saveGroupLists(path / "EtherCAT_Slave_Group.xml", groups);
+        return path;
+    }();
+    return folder;
+}
+
+struct OpenEditor
+{
+    OpenEditor()
+    {
+        state.Text_Table.Init_Text_Table();
+        state.Project_Path = projectFolder();
+        state.EtherCAT_Slave_File = projectFolder() / "EtherCAT_Slave.xml";
+        state.EtherCAT_Slave_Group_File = projectFolder() / "EtherCAT_Slave_Group.xml";
+        dialog.show();
+        QApplication::processEvents();
+        grid = dialog.ASG_SlaveMaster;
+    }
+
+    SilentMessages messages;
+    cfq::AppState state;
+    cfq::TFEtherCATSlave dialog{state, cfq::Services{messages, {}}, nullptr};
+    cfq::StringGridWidget* grid = nullptr;
+};
+
+// Unticking or ticking the first row moves every variable and every group
+// boundary: the most work one edit can cause.
+void EnableTickOnFirstRow(benchmark::State& loop)
+{
+    OpenEditor editor;
+    for (auto _ : loop) {
+        editor.grid->toggleByUser(1, 1);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(EnableTickOnFirstRow)->Unit(benchmark::kMillisecond);
+
+// A new Length for the String in row 10, left with the cell: every row below
+// it is placed anew.
+void StringLengthOnRow10(benchmark::State& loop)
+{
+    OpenEditor editor;
+    int length = 4;
+    for (auto _ : loop) {
+        length = length == 4 ? 200 : 4;
+        editor.grid->setGridText(3, 10, QString::number(length));
+        emit editor.grid->cellEdited(3, 10);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(StringLengthOnRow10)->Unit(benchmark::kMillisecond);
+
+// Picking a Type in the last row: one row changes.
+void TypePickOnLastRow(benchmark::State& loop)
+{
+    OpenEditor editor;
+    bool wide = false;
+    for (auto _ : loop) {
+        wide = !wide;
+        editor.grid->pickItem(2, 256, wide ? QStringLiteral("Float32") : QStringLiteral("Int8"));
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(TypePickOnLastRow)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return EXIT_SUCCESS;
+}
