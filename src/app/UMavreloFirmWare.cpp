@@ -19,6 +19,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace cfq {
 namespace {
 
@@ -149,11 +151,18 @@ void TFMavreloFirmWare::layOutWindow()
     L_Varnic->setText(QStringLiteral("<a href=\"home\">%1</a>")
                           .arg(QString::fromStdString(maker::displayAddress()).toHtmlEscaped()));
     L_Varnic->setCursor(Qt::PointingHandCursor);
+    // A web address longer than the room right of 565 ends at the right margin.
+    L_Varnic->adjustSize();
+    L_Varnic->move(std::min(565, kClientWidth - 10 - L_Varnic->width()), L_Varnic->y());
     connect(L_Varnic, &QLabel::linkActivated, this,
             [this] { m_services.openUrl(maker::homePageUrl()); });
 
-    LL_Update = label("LL_Update", 208, 19);
-    LL_Update->setFixedWidth(300);
+    // Up to two lines between the software code and the icon buttons; one
+    // line sits on the line of top 19.
+    LL_Update = label("LL_Update", 208, 8);
+    LL_Update->setFixedSize(300, 34);
+    LL_Update->setWordWrap(true);
+    LL_Update->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LL_Update->hide();
     connect(LL_Update, &QLabel::linkActivated, this, &TFMavreloFirmWare::LL_UpdateLinkClick);
 

@@ -25,6 +25,8 @@ public:
 
     explicit LocalHttpServer(QByteArray reply, Closing closing = Closing::AfterReply);
 
+    void setReply(QByteArray reply) { m_reply = std::move(reply); }
+
     // "http://127.0.0.1:<port>"
     QString url() const;
     // The bytes of the last request received.
