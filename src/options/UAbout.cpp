@@ -46,7 +46,8 @@ QPixmap productPicture()
     p.setBrush(QColor(60, 60, 60));
     for (int socket = 0; socket < 3; ++socket)
         p.drawRect(QRectF(20 + socket * 21, 10, 17, 14));
-    const QColor lights[] = {QColor(40, 190, 70), QColor(40, 190, 70), QColor(240, 170, 30), QColor(210, 50, 50)};
+    const QColor lights[] = {QColor(40, 190, 70), QColor(40, 190, 70), QColor(240, 170, 30),
+                             QColor(210, 50, 50)};
     for (int light = 0; light < 4; ++light) {
         p.setBrush(lights[light]);
         p.drawEllipse(QPointF(26 + light * 16, 74), 3.5, 3.5);

@@ -247,7 +247,8 @@ void TFSoftOptions::Create_Lang_List()
 void TFSoftOptions::showLanguageLabels(int page)
 {
     L_Sel_Lang->setText(toQString(selectedLanguageLabel(m_state.Text_Table, Language_In_Use)));
-    L_Page_Lang->setText(toQString(pageLabel(m_state.Text_Table, page, languagePageCount(SL_Languages.size()))));
+    L_Page_Lang->setText(
+        toQString(pageLabel(m_state.Text_Table, page, languagePageCount(SL_Languages.size()))));
 }
 
 void TFSoftOptions::Update_Lang_Page(int Num_Page)
@@ -315,7 +316,8 @@ void TFSoftOptions::LangClick(QWidget* slotComponent)
         return;
     const std::size_t entry = languageIndex(Show_Page, slot);
     const std::string languageName = languageNameOf(SL_Languages[entry]);
-    if (!m_services.messages.question(languageChangeQuestion(m_state.Text_Table, Language_In_Use, languageName)))
+    if (!m_services.messages.question(
+            languageChangeQuestion(m_state.Text_Table, Language_In_Use, languageName)))
         return;
     Language_In_Use = languageName;
 

@@ -32,7 +32,8 @@ std::vector<std::string_view> characters(std::string_view text)
 int Conv_Version(std::string_view Ver_str)
 {
     const std::size_t blank = Ver_str.find(' ');
-    const std::string part = trimControl(blank == std::string_view::npos ? Ver_str : Ver_str.substr(blank + 1));
+    const std::string part =
+        trimControl(blank == std::string_view::npos ? Ver_str : Ver_str.substr(blank + 1));
     const std::vector<std::string_view> chars = characters(part);
     if (chars.size() < 5)
         return -1;

@@ -57,7 +57,8 @@ private slots:
         });
         child<QPushButton>(&main, "Btn_Info")->click();
         QVERIFY(checked);
-        QCOMPARE(opened, (std::vector<std::string>(2, "http://www.varnicco.example/HOME/default.asp?frompg=CFQ4410")));
+        QCOMPARE(opened, (std::vector<std::string>(
+                             2, "http://www.varnicco.example/HOME/default.asp?frompg=CFQ4410")));
     }
 };
 

@@ -22,6 +22,11 @@ struct ReplyCase
     std::optional<std::string> body;
 };
 
+void PrintTo(const ReplyCase& reply, std::ostream* out)
+{
+    *out << reply.name;
+}
+
 class HttpReplyBody : public testing::TestWithParam<ReplyCase>
 {
 };

@@ -13,7 +13,8 @@ using test::writeFile;
 TEST(Create_Lang_List, OffersWritableLanguageFilesSortedIgnoringCase)
 {
     TempDir dir;
-    for (const char* name : {"gamma.lng", "Beta.lng", "alpha.lng", "notes.txt", "English.lng.bak", "upper.LNG"})
+    for (const char* name :
+         {"gamma.lng", "Beta.lng", "alpha.lng", "notes.txt", "English.lng.bak", "upper.LNG"})
         writeFile(dir / name, "STR0 = x\n");
     std::filesystem::create_directory(dir / "Folder.lng");
     writeFile(dir / "Locked.lng", "STR0 = x\n");

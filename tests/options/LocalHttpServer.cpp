@@ -4,7 +4,8 @@
 
 namespace cfq::test {
 
-LocalHttpServer::LocalHttpServer(QByteArray reply, Closing closing) : m_reply(std::move(reply)), m_closing(closing)
+LocalHttpServer::LocalHttpServer(QByteArray reply, Closing closing)
+    : m_reply(std::move(reply)), m_closing(closing)
 {
     m_server.listen(QHostAddress::LocalHost);
     connect(&m_server, &QTcpServer::newConnection, this, &LocalHttpServer::accept);

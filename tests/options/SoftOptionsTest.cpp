@@ -248,9 +248,10 @@ private slots:
     void yesThenCancelShowsTheNewLanguageButKeepsTheStoredOne()
     {
         writeLanguage("Deutsch", "STR15 = Neue Konfiguration\n");
-        writeLanguage("Italiano", "STR15 = Nuova configurazione\nSTR100 = Crea nuova configurazione\n"
-                                  "STR200 = Apri configurazione\nSTR300 = Opzioni del software\n"
-                                  "STR304 = \xC2\xB6Lingua selezionata : \xC2\xB6\nSTR305 = \xC2\xB6Pagina \xC2\xB6\n");
+        writeLanguage("Italiano",
+                      "STR15 = Nuova configurazione\nSTR100 = Crea nuova configurazione\n"
+                      "STR200 = Apri configurazione\nSTR300 = Opzioni del software\n"
+                      "STR304 = \xC2\xB6Lingua selezionata : \xC2\xB6\nSTR305 = \xC2\xB6Pagina \xC2\xB6\n");
         start();
         QVERIFY(Save_Setting(*m_state));
         const std::string settingsBefore = test::readFile(settingsFile(*m_state));
@@ -258,14 +259,17 @@ private slots:
         m_messages.answerQuestion(true);
         throughOptions([](TFSoftOptions* dialog) {
             QTest::mouseClick(child<QLabel>(dialog, "I_L2"), Qt::LeftButton);
-            QCOMPARE(child<QLabel>(dialog, "L_Sel_Lang")->text(), QStringLiteral("Lingua selezionata : Italiano"));
+            QCOMPARE(child<QLabel>(dialog, "L_Sel_Lang")->text(),
+                     QStringLiteral("Lingua selezionata : Italiano"));
             QCOMPARE(child<QLabel>(dialog, "L_Page_Lang")->text(), QStringLiteral("Pagina 1 / 1"));
             child<QPushButton>(dialog, "Btn_Cancel")->click();
         });
 
         QCOMPARE(child<QPushButton>(m_main.get(), "Btn_New")->text(), QStringLiteral("Nuova configurazione"));
-        QCOMPARE(m_main->findChild<QDialog*>("TFNew_Project")->windowTitle(), QStringLiteral("Crea nuova configurazione"));
-        QCOMPARE(m_main->findChild<QDialog*>("TFOpenConf")->windowTitle(), QStringLiteral("Apri configurazione"));
+        QCOMPARE(m_main->findChild<QDialog*>("TFNew_Project")->windowTitle(),
+                 QStringLiteral("Crea nuova configurazione"));
+        QCOMPARE(m_main->findChild<QDialog*>("TFOpenConf")->windowTitle(),
+                 QStringLiteral("Apri configurazione"));
         QCOMPARE(options()->windowTitle(), QStringLiteral("Opzioni del software"));
         QCOMPARE(m_state->Language_Name, std::string("English"));
         QCOMPARE(test::readFile(settingsFile(*m_state)), settingsBefore);
@@ -317,9 +321,12 @@ private slots:
         child<QPushButton>(dialog, "Btn_Check_Update")->click();
         QTRY_VERIFY(shown(link));
         QVERIFY(link->text().contains(QStringLiteral("New Version Available. Click Here for more Details")));
-        QVERIFY(link->text().contains(QStringLiteral("href=\"http://www.varnicco.example/Home/download/download.asp#DVQ4410\"")));
-        emit link->linkActivated(QStringLiteral("http://www.varnicco.example/Home/download/download.asp#DVQ4410"));
-        QCOMPARE(m_opened, std::vector<std::string>{"http://www.varnicco.example/Home/download/download.asp#DVQ4410"});
+        QVERIFY(link->text().contains(
+            QStringLiteral("href=\"http://www.varnicco.example/Home/download/download.asp#DVQ4410\"")));
+        emit link->linkActivated(
+            QStringLiteral("http://www.varnicco.example/Home/download/download.asp#DVQ4410"));
+        QCOMPARE(m_opened,
+                 std::vector<std::string>{"http://www.varnicco.example/Home/download/download.asp#DVQ4410"});
         dialog->reject();
 
         // Each showing hides the link again until the next check.

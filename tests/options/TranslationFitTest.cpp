@@ -90,7 +90,8 @@ private slots:
                 if (pages)
                     pages->setCurrentIndex(page);
                 const QStringList clipped = clippedTexts(dialog);
-                QVERIFY2(clipped.isEmpty(), qPrintable(QString::fromLatin1(name) + ": " + clipped.join(", ")));
+                QVERIFY2(clipped.isEmpty(),
+                         qPrintable(QString::fromLatin1(name) + ": " + clipped.join(", ")));
             }
             dialog->hide();
         }

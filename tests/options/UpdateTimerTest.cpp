@@ -57,15 +57,18 @@ private slots:
         m_main->Timer_UpdateTimer();
         QVERIFY(!m_main->Timer_Update->isActive());
         QTRY_VERIFY(!link()->isHidden());
-        QVERIFY(link()->text().contains(QStringLiteral("New Version Available. Click Here for more Details")));
+        QVERIFY(
+            link()->text().contains(QStringLiteral("New Version Available. Click Here for more Details")));
         QVERIFY(link()->text().contains(
             QStringLiteral("href=\"http://www.varnicco.example/Home/download/download.asp#DVQ4410\"")));
         QVERIFY(m_main->Timer_Update->isActive());
         QCOMPARE(m_main->Timer_Update->interval(), 7200000);
         QCOMPARE(m_server.connections(), 1);
 
-        emit link()->linkActivated(QStringLiteral("http://www.varnicco.example/Home/download/download.asp#DVQ4410"));
-        QCOMPARE(m_opened, std::vector<std::string>{"http://www.varnicco.example/Home/download/download.asp#DVQ4410"});
+        emit link()->linkActivated(
+            QStringLiteral("http://www.varnicco.example/Home/download/download.asp#DVQ4410"));
+        QCOMPARE(m_opened,
+                 std::vector<std::string>{"http://www.varnicco.example/Home/download/download.asp#DVQ4410"});
     }
 
     void aTickWithoutANewerVersionHidesTheLink()

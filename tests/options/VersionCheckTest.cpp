@@ -30,13 +30,14 @@ private slots:
     {
         test::LocalHttpServer server(test::LocalHttpServer::okReply("VER. 1.002\r\n"));
         QCOMPARE(check(server.url()), std::optional<bool>(true));
-        const QByteArray expected = "GET /home/download/GetversionSW.asp?nomesw=CFQ4410 HTTP/1.0\r\n"
-                                    "Host: 127.0.0.1:" +
-                                    QByteArray::number(server.port()) +
-                                    "\r\n"
-                                    "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
-                                    "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
-                                    "\r\n";
+        const QByteArray expected =
+            "GET /home/download/GetversionSW.asp?nomesw=CFQ4410 HTTP/1.0\r\n"
+            "Host: 127.0.0.1:" +
+            QByteArray::number(server.port()) +
+            "\r\n"
+            "Accept: text/html,application/xhtml+xml,application/xml;q=0.9,*/*;q=0.8\r\n"
+            "User-Agent: Mozilla/3.0 (compatible; Indy Library)\r\n"
+            "\r\n";
         QCOMPARE(server.request(), expected);
     }
 
@@ -46,7 +47,8 @@ private slots:
         QTest::addColumn<bool>("newer");
         QTest::newRow("same version") << test::LocalHttpServer::okReply("VER. 1.001") << false;
         QTest::newRow("no version") << test::LocalHttpServer::okReply("VER. 0.000") << false;
-        QTest::newRow("lower case, blank lines") << test::LocalHttpServer::okReply("\r\n\r\nver. 1.002\r\n") << true;
+        QTest::newRow("lower case, blank lines")
+            << test::LocalHttpServer::okReply("\r\n\r\nver. 1.002\r\n") << true;
         QTest::newRow("error status") << QByteArray("HTTP/1.1 404 Not Found\r\n\r\nVER. 1.002") << false;
         QTest::newRow("no HTTP reply") << QByteArray("VER. 1.002\r\n\r\n") << false;
         QTest::newRow("oversized reply")

@@ -11,23 +11,31 @@ struct ReplyCase
     bool newer;
 };
 
+void PrintTo(const ReplyCase& reply, std::ostream* out)
+{
+    *out << testing::PrintToString(std::string(reply.reply));
+}
+
 class ReplyHandling : public testing::TestWithParam<ReplyCase>
 {
 };
 
 TEST_P(ReplyHandling, ReportsOnlyAHigherVersionThanTheOwn)
 {
-    EXPECT_EQ(Reply_Reports_Newer_Version(GetParam().reply), GetParam().newer) << '"' << GetParam().reply << '"';
+    EXPECT_EQ(Reply_Reports_Newer_Version(GetParam().reply), GetParam().newer)
+        << '"' << GetParam().reply << '"';
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, ReplyHandling,
-    testing::Values(ReplyCase{"VER. 1.002", true}, ReplyCase{"VER. 1.001", false}, ReplyCase{"VER. 0.999", false},
-                    ReplyCase{"VER. 0.000", false}, ReplyCase{"ver. 1.002", true}, ReplyCase{"1.002", true},
-                    ReplyCase{"VER. 2.000", true}, ReplyCase{"VER. 1.00", false}, ReplyCase{"VER. 1.0a2", false},
-                    ReplyCase{"VER. a.bcd", false}, ReplyCase{"\r\n\r\nVER. 1.002\r\n\r\n", true},
-                    ReplyCase{" \t VER. 0.000 \n", false}, ReplyCase{"", false}, ReplyCase{"\r\n \r\n", false},
-                    ReplyCase{"<html>Not Found</html>", false}));
+INSTANTIATE_TEST_SUITE_P(Table, ReplyHandling,
+                         testing::Values(ReplyCase{"VER. 1.002", true}, ReplyCase{"VER. 1.001", false},
+                                         ReplyCase{"VER. 0.999", false}, ReplyCase{"VER. 0.000", false},
+                                         ReplyCase{"ver. 1.002", true}, ReplyCase{"1.002", true},
+                                         ReplyCase{"VER. 2.000", true}, ReplyCase{"VER. 1.00", false},
+                                         ReplyCase{"VER. 1.0a2", false}, ReplyCase{"VER. a.bcd", false},
+                                         ReplyCase{"\r\n\r\nVER. 1.002\r\n\r\n", true},
+                                         ReplyCase{" \t VER. 0.000 \n", false}, ReplyCase{"", false},
+                                         ReplyCase{"\r\n \r\n", false},
+                                         ReplyCase{"<html>Not Found</html>", false}));
 
 TEST(Conv_Version, JoinsTheDigitsAroundThePoint)
 {
