@@ -54,6 +54,8 @@ TFSoftOptions::TFSoftOptions(AppState& state, Services services, VersionCheck& v
     PC_Options->addTab(createLanguagePage(), QString());
     PC_Options->addTab(createConnectionPage(), QString());
     PC_Options->addTab(createSettingsPage(), QString());
+    for (QCheckBox* box : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
+        connect(box, &QCheckBox::toggled, this, &TFSoftOptions::CB_En_ConClick);
 
     Btn_OK = makeButton(this, "Btn_OK");
     Btn_Cancel = makeButton(this, "Btn_Cancel");
@@ -184,9 +186,6 @@ QWidget* TFSoftOptions::createSettingsPage()
     layout->addWidget(CB_Soft_Set_Jump_Table);
     layout->addWidget(CB_DoubleClick_Auto_Size);
     layout->addStretch();
-
-    for (QCheckBox* box : {CB_En_Con, CB_Update, CB_Soft_Set_Jump_Table, CB_DoubleClick_Auto_Size})
-        connect(box, &QCheckBox::toggled, this, &TFSoftOptions::CB_En_ConClick);
     return TS_Soft_Settings;
 }
 

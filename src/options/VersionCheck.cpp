@@ -27,6 +27,8 @@ public:
     {
         const int port = server.port(kHttpPort);
         m_hostHeader = server.host().toStdString();
+        if (m_hostHeader.find(':') != std::string::npos)
+            m_hostHeader = "[" + m_hostHeader + "]"; // an IPv6 address
         if (port != kHttpPort)
             m_hostHeader += ":" + std::to_string(port);
 
