@@ -17,8 +17,11 @@ class QTimer;
 namespace cfq {
 
 struct AppState;
+class TFAbout;
 class TFNew_Project;
 class TFOpenConf;
+class TFSoftOptions;
+class VersionCheck;
 class TFParGen;
 
 // The main window: the model's code and description, the active
@@ -49,6 +52,8 @@ public:
 
 public slots:
     void Btn_Click();
+    void Timer_UpdateTimer();
+    void LL_UpdateLinkClick(const QString& link);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -89,6 +94,9 @@ private:
 
     TFNew_Project* m_newProject = nullptr;
     TFOpenConf* m_openConf = nullptr;
+    TFAbout* m_about = nullptr;
+    TFSoftOptions* m_softOptions = nullptr;
+    VersionCheck* HTTP1 = nullptr;
     TFParGen* m_parGen = nullptr;
 };
 
