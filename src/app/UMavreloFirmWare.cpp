@@ -4,7 +4,10 @@
 #include "app/MakerSite.h"
 #include "app/Settings.h"
 #include "app/Startup.h"
+#include "outputs/UBoot.h"
+#include "platform/IcmpEcho.h"
 #include "platform/MessageService.h"
+#include "platform/ProcessRunner.h"
 #include "projects/Projects.h"
 #include "projects/UNew_Project.h"
 #include "projects/UOpenConf.h"
@@ -209,7 +212,8 @@ void TFMavreloFirmWare::createDialogs()
 {
     m_newProject = new TFNew_Project(m_state, m_services, this);
     m_openConf = new TFOpenConf(m_state, this);
-    m_languageWindows = {this, m_newProject, m_openConf};
+    m_boot = new TFBoot(m_state, m_services, makeIcmpEchoClient, makeProcessRunner(), this);
+    m_languageWindows = {this, m_newProject, m_openConf, m_boot};
 }
 
 void TFMavreloFirmWare::Change_Language()
@@ -234,6 +238,10 @@ void TFMavreloFirmWare::Open_Project()
 
 void TFMavreloFirmWare::Update_Device()
 {
+    // The device images of the open project are compiled and written here,
+    // before the update dialog opens.
+    m_boot->Form_Type = 1;
+    m_boot->exec();
 }
 
 void TFMavreloFirmWare::Btn_Click()

@@ -17,6 +17,7 @@ class QTimer;
 namespace cfq {
 
 struct AppState;
+class TFBoot;
 class TFNew_Project;
 class TFOpenConf;
 
@@ -87,6 +88,7 @@ private:
 
     TFNew_Project* m_newProject = nullptr;
     TFOpenConf* m_openConf = nullptr;
+    TFBoot* m_boot = nullptr;
 };
 
 } // namespace cfq
