@@ -120,8 +120,8 @@ void TFBoot::layOutPanels()
                           static_cast<QWidget*>(P_Options), static_cast<QWidget*>(P_Button)})
         layout->addWidget(part);
 
-    QWidget* const tabOrder[] = {E_IP1, E_IP2, E_IP3, E_IP4, CB_Update_Options, CB_Update_Option_Read_Back,
-                                 Btn_Update, Btn_Cancel};
+    QWidget* const tabOrder[] = {
+        E_IP1, E_IP2, E_IP3, E_IP4, CB_Update_Options, CB_Update_Option_Read_Back, Btn_Update, Btn_Cancel};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
 }
@@ -137,7 +137,8 @@ void TFBoot::bindTexts()
     m_texts.hint(E_IP4, 1224);
     m_texts.text(L_Update_Option, 1214);
     for (int item = 0; item < 3; ++item)
-        m_texts.custom(1215 + item, [this, item](const QString& text) { CB_Update_Options->setItemText(item, text); });
+        m_texts.custom(1215 + item,
+                       [this, item](const QString& text) { CB_Update_Options->setItemText(item, text); });
     m_texts.hint(CB_Update_Options, 1232);
     m_texts.text(CB_Update_Option_Read_Back, 1218);
     m_texts.hint(CB_Update_Option_Read_Back, 1233);
@@ -164,7 +165,8 @@ void TFBoot::FormShow()
     Set_Lang();
     P_Title->L_SW_Code->setText(QString::fromStdString(m_state.SW_Code));
 
-    setFixedSize(kClientWidth, P_Title->height() + P_IP_Address->height() + P_Options->height() + P_Button->height());
+    setFixedSize(kClientWidth,
+                 P_Title->height() + P_IP_Address->height() + P_Options->height() + P_Button->height());
     if (const QScreen* shown = screen())
         move(shown->availableGeometry().center() - rect().center());
 
@@ -237,7 +239,8 @@ void TFBoot::startUpdate()
         m_services.messages.error(written.error());
         return;
     }
-    Start_Program(m_state.Program_Dir / (std::string(kUpdaterName) + kExecutableSuffix), std::string(), false);
+    Start_Program(m_state.Program_Dir / (std::string(kUpdaterName) + kExecutableSuffix), std::string(),
+                  false);
 }
 
 bool TFBoot::Send_Ping()
@@ -270,8 +273,8 @@ void TFBoot::PingReply(int bytesReceived)
 
 Status TFBoot::Compile_XML_Parameter_New_Boot()
 {
-    const BootJob job{typedAddress(), CB_Update_Options->currentIndex(), CB_Update_Option_Read_Back->isChecked(),
-                      m_state.Master_Dir, m_state.Project_Path};
+    const BootJob job{typedAddress(), CB_Update_Options->currentIndex(),
+                      CB_Update_Option_Read_Back->isChecked(), m_state.Master_Dir, m_state.Project_Path};
     return cfq::Compile_XML_Parameter_New_Boot(job, m_state.Exe_Dir);
 }
 

@@ -76,7 +76,8 @@ std::string buildEchoRequest(std::uint16_t identifier, std::uint16_t sequence, c
 
 bool isEchoReply(const std::string& message, std::optional<std::uint16_t> identifier, std::uint16_t sequence)
 {
-    if (message.size() < kHeaderSize || static_cast<unsigned char>(message[0]) != kEchoReply || message[1] != 0)
+    if (message.size() < kHeaderSize || static_cast<unsigned char>(message[0]) != kEchoReply ||
+        message[1] != 0)
         return false;
     return (!identifier || wordAt(message, 4) == *identifier) && wordAt(message, 6) == sequence;
 }

@@ -58,8 +58,8 @@ public:
         }
         const std::string request = buildEchoRequest(m_identifier, sequence, data);
         const sockaddr_in host = hostAddress();
-        if (::sendto(m_socket.descriptor, request.data(), request.size(), 0, reinterpret_cast<const sockaddr*>(&host),
-                     sizeof host) < 0)
+        if (::sendto(m_socket.descriptor, request.data(), request.size(), 0,
+                     reinterpret_cast<const sockaddr*>(&host), sizeof host) < 0)
             return Status::failure(systemError("Echo request not sent"));
         m_onReply(awaitReply(sequence));
         return {};

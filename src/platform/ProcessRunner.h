@@ -40,8 +40,9 @@ public:
     // empty), in the caller's current folder, with its window hidden when
     // hidden is set, then waits at most limit for its end, calling
     // whileWaiting about every 10 ms. The program's exit code is not looked at.
-    virtual Outcome startAndWait(const std::filesystem::path& program, const std::string& parameter, bool hidden,
-                                 std::chrono::milliseconds limit, const std::function<void()>& whileWaiting) = 0;
+    virtual Outcome startAndWait(const std::filesystem::path& program, const std::string& parameter,
+                                 bool hidden, std::chrono::milliseconds limit,
+                                 const std::function<void()>& whileWaiting) = 0;
 };
 
 std::unique_ptr<ProcessRunner> makeProcessRunner();

@@ -59,10 +59,7 @@ private:
 
     // Collects the programs left running earlier that have ended since, so
     // that none stays behind as a zombie.
-    void reapEnded()
-    {
-        std::erase_if(m_leftRunning, hasEnded);
-    }
+    void reapEnded() { std::erase_if(m_leftRunning, hasEnded); }
 
     std::vector<pid_t> m_leftRunning;
 };

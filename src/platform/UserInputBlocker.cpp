@@ -6,7 +6,7 @@
 namespace cfq {
 namespace {
 
-bool isUserInput(const QObject* watched, const QEvent* event)
+bool isUserInput(const QEvent* event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -30,7 +30,7 @@ bool isUserInput(const QObject* watched, const QEvent* event)
         return true;
     case QEvent::Close:
         // The window manager's close box; a window closing itself is not input.
-        return event->spontaneous() && watched->isWidgetType();
+        return event->spontaneous();
     default:
         return false;
     }
@@ -52,7 +52,7 @@ UserInputBlocker::~UserInputBlocker()
 
 bool UserInputBlocker::eventFilter(QObject* watched, QEvent* event)
 {
-    if (isUserInput(watched, event)) {
+    if (isUserInput(event)) {
         event->ignore();
         return true;
     }

@@ -20,7 +20,8 @@ namespace cfq::test {
 // fake echo client and a process runner of the test's choice.
 struct BootDialogFixture
 {
-    explicit BootDialogFixture(const IcmpEchoClientFactory& ping, std::unique_ptr<ProcessRunner> runner = nullptr)
+    explicit BootDialogFixture(const IcmpEchoClientFactory& ping,
+                               std::unique_ptr<ProcessRunner> runner = nullptr)
     {
         state.Text_Table.Init_Text_Table();
         state.SW_Code = model::kSoftwareCode;

@@ -14,16 +14,31 @@ namespace {
 const std::filesystem::path kMaster = std::filesystem::path("/opt") / "cfq" / "MASTER";
 const std::filesystem::path kProject = std::filesystem::path("/opt") / "cfq" / "PROJECTS" / "Line 4";
 
-const std::vector<std::string> kRootElements = {"Version",     "Title",         "IP_Address_Dev",     "Application_Port",
-                                                "Boot_Port",   "Boot_Port_Sec", "Address_Protection", "Protections",
-                                                "Operations"};
+const std::vector<std::string> kRootElements = {
+    "Version",   "Title",         "IP_Address_Dev",     "Application_Port",
+    "Boot_Port", "Boot_Port_Sec", "Address_Protection", "Protections",
+    "Operations"};
 
-const std::vector<std::string> kOperationElements = {
-    "Ope_Protection_Enabled", "Ope_GoToBoot_Before", "Ope_GoToApp_Before", "Ope_IP_Address",
-    "Ope_Port",               "Ope_Port_Sec",        "Ope_Erase_Memory",   "Ope_FileName",
-    "Ope_Start_Address",      "Ope_Memory_Type",     "Ope_Bank_Type",      "Ope_Read_Back",
-    "Ope_Write_CSS",          "Ope_Address_CSS",     "Ope_Command_CSS",    "Ope_Write_Internal_Data",
-    "Ope_WID_Address",        "Ope_WID_Command",     "Ope_WID_Data",       "Ope_GoToApp_After"};
+const std::vector<std::string> kOperationElements = {"Ope_Protection_Enabled",
+                                                     "Ope_GoToBoot_Before",
+                                                     "Ope_GoToApp_Before",
+                                                     "Ope_IP_Address",
+                                                     "Ope_Port",
+                                                     "Ope_Port_Sec",
+                                                     "Ope_Erase_Memory",
+                                                     "Ope_FileName",
+                                                     "Ope_Start_Address",
+                                                     "Ope_Memory_Type",
+                                                     "Ope_Bank_Type",
+                                                     "Ope_Read_Back",
+                                                     "Ope_Write_CSS",
+                                                     "Ope_Address_CSS",
+                                                     "Ope_Command_CSS",
+                                                     "Ope_Write_Internal_Data",
+                                                     "Ope_WID_Address",
+                                                     "Ope_WID_Command",
+                                                     "Ope_WID_Data",
+                                                     "Ope_GoToApp_After"};
 
 std::vector<std::string> childNames(pugi::xml_node parent)
 {
@@ -102,12 +117,13 @@ TEST_P(BootJobOperations, ListTheFilesOfTheOptionInOrderWithTheirDeviceValues)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryOptionAndReadBack, BootJobOperations,
-    testing::Values(JobCase{0, true, {kFirmwareThenMore, kBank1, kBank2}},
-                    JobCase{0, false, {kFirmwareThenMore, kBank1, kBank2}}, JobCase{1, true, {kFirmwareLast}},
-                    JobCase{1, false, {kFirmwareLast}}, JobCase{2, true, {kBank1, kBank2}},
-                    JobCase{2, false, {kBank1, kBank2}}));
+INSTANTIATE_TEST_SUITE_P(EveryOptionAndReadBack, BootJobOperations,
+                         testing::Values(JobCase{0, true, {kFirmwareThenMore, kBank1, kBank2}},
+                                         JobCase{0, false, {kFirmwareThenMore, kBank1, kBank2}},
+                                         JobCase{1, true, {kFirmwareLast}},
+                                         JobCase{1, false, {kFirmwareLast}},
+                                         JobCase{2, true, {kBank1, kBank2}},
+                                         JobCase{2, false, {kBank1, kBank2}}));
 
 TEST(BootJob, StartsWithTheDeviceAddressAsTypedAndTheFixedValuesInOrder)
 {
@@ -135,8 +151,10 @@ TEST(BootJob, LoadAddressesOfTheImagesAreTheDeviceMemoryConstants)
     EXPECT_EQ(kProcessImageAddress, 0x80000u);
     const xml::Document document = buildBootJob({"1.2.3.4", 2, false, kMaster, kProject});
     const pugi::xml_node operations = document->child("Ethernet_Update").child("Operations");
-    EXPECT_EQ(std::stoul(text(operations.first_child(), "Ope_Start_Address"), nullptr, 16), kParameterImageAddress);
-    EXPECT_EQ(std::stoul(text(operations.last_child(), "Ope_Start_Address"), nullptr, 16), kProcessImageAddress);
+    EXPECT_EQ(std::stoul(text(operations.first_child(), "Ope_Start_Address"), nullptr, 16),
+              kParameterImageAddress);
+    EXPECT_EQ(std::stoul(text(operations.last_child(), "Ope_Start_Address"), nullptr, 16),
+              kProcessImageAddress);
 }
 
 TEST(BootJob, IsWrittenWholeIntoTheProgramFolderWithoutDeclaration)

@@ -45,8 +45,9 @@ DeviceSimulator::DeviceSimulator(const std::filesystem::path& imageFile) : m_ima
     ::posix_spawn_file_actions_init(&actions);
     ::posix_spawn_file_actions_adddup2(&actions, output[1], STDOUT_FILENO);
     ::posix_spawn_file_actions_addclose(&actions, output[0]);
-    m_process = spawn({(toolsFolder() / "cfq4410-devsim").string(), "--image", imageFile.string(), "--port", "0"},
-                      &actions);
+    m_process =
+        spawn({(toolsFolder() / "cfq4410-devsim").string(), "--image", imageFile.string(), "--port", "0"},
+              &actions);
     ::posix_spawn_file_actions_destroy(&actions);
     ::close(output[1]);
 

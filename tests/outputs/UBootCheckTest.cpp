@@ -18,7 +18,10 @@ using Kind = RecordingMessages::Kind;
 class CountingIcmp : public IcmpEchoClient
 {
 public:
-    CountingIcmp(std::unique_ptr<IcmpEchoClient> real, int& requests) : m_real(std::move(real)), m_requests(requests) {}
+    CountingIcmp(std::unique_ptr<IcmpEchoClient> real, int& requests)
+        : m_real(std::move(real)), m_requests(requests)
+    {
+    }
     Status setHost(const std::string& address) override { return m_real->setHost(address); }
     Status ping(const std::string& data, std::uint16_t sequence) override
     {
@@ -130,9 +133,11 @@ private slots:
         else
             ::close(opened.value().descriptor);
         int requests = 0;
-        BootDialogFixture fixture([&requests](IcmpEchoClient::ReplyHandler onReply, IcmpEchoClient::WaitHook hook) {
-            return std::make_unique<CountingIcmp>(makeIcmpEchoClient(std::move(onReply), std::move(hook)), requests);
-        });
+        BootDialogFixture fixture(
+            [&requests](IcmpEchoClient::ReplyHandler onReply, IcmpEchoClient::WaitHook hook) {
+                return std::make_unique<CountingIcmp>(makeIcmpEchoClient(std::move(onReply), std::move(hook)),
+                                                      requests);
+            });
         fixture.dialog->show();
         fixture.typeAddress("127", "0", "0", "1");
 
@@ -181,7 +186,8 @@ private slots:
         const auto shown = fixture.messages.takeShown();
         QCOMPARE(shown.size(), std::size_t(1));
         QCOMPARE(shown.front().kind, Kind::Error);
-        QVERIFY2(shown.front().text.find("Ethernet_Update.xml") != std::string::npos, shown.front().text.c_str());
+        QVERIFY2(shown.front().text.find("Ethernet_Update.xml") != std::string::npos,
+                 shown.front().text.c_str());
         QVERIFY(fixture.runs->starts.empty());
         QCOMPARE(fixture.state.Device_IP_Address, std::string("127.0.0.1"));
     }

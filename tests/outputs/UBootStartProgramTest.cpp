@@ -77,7 +77,8 @@ private slots:
         StubUpdaterFixture fixture;
         fixture.writeUpdater("sleep 1");
         const milliseconds took = fixture.update();
-        QVERIFY2(took >= milliseconds(1000) && took < milliseconds(2500), qPrintable(QString::number(took.count())));
+        QVERIFY2(took >= milliseconds(1000) && took < milliseconds(2500),
+                 qPrintable(QString::number(took.count())));
         QVERIFY(fixture.messages.shown().empty());
         QVERIFY(fixture.dialog->isVisible());
     }
@@ -91,7 +92,8 @@ private slots:
 
         const milliseconds took = fixture.update();
 
-        QVERIFY2(took >= milliseconds(1000) && took < milliseconds(2000), qPrintable(QString::number(took.count())));
+        QVERIFY2(took >= milliseconds(1000) && took < milliseconds(2000),
+                 qPrintable(QString::number(took.count())));
         const pid_t updater = std::stoi(readFile(pidFile));
         QCOMPARE(::kill(updater, 0), 0);
         QCOMPARE(::kill(updater, SIGKILL), 0);

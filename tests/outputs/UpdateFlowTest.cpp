@@ -52,7 +52,8 @@ private slots:
         AppState state;
         state.Program_Dir = toolsFolder();
         RecordingMessages messages;
-        auto* mainWindow = new TFMavreloFirmWare(state, Services{messages, [](const std::string&) {}}, work.path());
+        auto* mainWindow =
+            new TFMavreloFirmWare(state, Services{messages, [](const std::string&) {}}, work.path());
         QVERIFY(Create_Project(state, "Line4").ok());
         writeFile(state.Master_Dir / "SimQ4410.sim", patterned(3000, 7));
         writeFile(state.Project_Path / "bin" / "bank1.bin", patterned(2048, 3));

@@ -122,10 +122,9 @@ INSTANTIATE_TEST_SUITE_P(
                    [](pugi::xml_node root) {
                        setText(root.child("Operations").first_child().child("Ope_Start_Address"), "0x80z");
                    }},
-        RefusedJob{"NoFileName",
-                   [](pugi::xml_node root) {
-                       root.child("Operations").last_child().remove_child("Ope_FileName");
-                   }},
+        RefusedJob{
+            "NoFileName",
+            [](pugi::xml_node root) { root.child("Operations").last_child().remove_child("Ope_FileName"); }},
         RefusedJob{"MissingFirmwareFile",
                    [](pugi::xml_node root) {
                        pugi::xml_node file = root.child("Operations").first_child().child("Ope_FileName");

@@ -31,15 +31,17 @@ TEST_P(ParseIpv4Address, TakesFourDecimalOctetsOnly)
 using Octets = std::array<std::uint8_t, 4>;
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseIpv4Address,
-    testing::Values(AddressCase{"127.0.0.1", Octets{127, 0, 0, 1}}, AddressCase{"0.0.0.0", Octets{0, 0, 0, 0}},
+    testing::Values(AddressCase{"127.0.0.1", Octets{127, 0, 0, 1}},
+                    AddressCase{"0.0.0.0", Octets{0, 0, 0, 0}},
                     AddressCase{"255.255.255.255", Octets{255, 255, 255, 255}},
-                    AddressCase{"192.168.002.205", Octets{192, 168, 2, 205}}, AddressCase{"999.1.1.1", std::nullopt},
-                    AddressCase{"256.1.1.1", std::nullopt}, AddressCase{"1..1.1", std::nullopt},
-                    AddressCase{"1.1.1.", std::nullopt}, AddressCase{"1.2.3", std::nullopt},
-                    AddressCase{"1.2.3.4.5", std::nullopt}, AddressCase{"", std::nullopt},
-                    AddressCase{" 1.2.3.4", std::nullopt}, AddressCase{"1.2.3.4 ", std::nullopt},
-                    AddressCase{"0001.2.3.4", std::nullopt}, AddressCase{"-1.2.3.4", std::nullopt},
-                    AddressCase{"a.b.c.d", std::nullopt}, AddressCase{"0x7f.0.0.1", std::nullopt}));
+                    AddressCase{"192.168.002.205", Octets{192, 168, 2, 205}},
+                    AddressCase{"999.1.1.1", std::nullopt}, AddressCase{"256.1.1.1", std::nullopt},
+                    AddressCase{"1..1.1", std::nullopt}, AddressCase{"1.1.1.", std::nullopt},
+                    AddressCase{"1.2.3", std::nullopt}, AddressCase{"1.2.3.4.5", std::nullopt},
+                    AddressCase{"", std::nullopt}, AddressCase{" 1.2.3.4", std::nullopt},
+                    AddressCase{"1.2.3.4 ", std::nullopt}, AddressCase{"0001.2.3.4", std::nullopt},
+                    AddressCase{"-1.2.3.4", std::nullopt}, AddressCase{"a.b.c.d", std::nullopt},
+                    AddressCase{"0x7f.0.0.1", std::nullopt}));
 
 TEST(EchoMessage, RequestCarriesTheDataAndAValidChecksum)
 {
@@ -138,7 +140,8 @@ TEST(IcmpEchoClient, HostThatIgnoresEchoRequestsGivesZeroBytesAfterTheTimeOut)
         const auto waited = Clock::now() - start;
         return check(recorder.replies == std::vector<int>{0}, "expected one reply event of 0 bytes") +
                check(waited >= milliseconds(390) && waited < milliseconds(600), "expected a wait of 400 ms") +
-               check(recorder.waits >= 20, "the wait hook ran only " + std::to_string(recorder.waits) + " times");
+               check(recorder.waits >= 20,
+                     "the wait hook ran only " + std::to_string(recorder.waits) + " times");
     });
     if (!run.permitted)
         GTEST_SKIP() << run.message;
@@ -171,7 +174,8 @@ TEST_P(IcmpSocketKind, FollowsThePingGroupRangeAndBothKindsGetReplies)
             Recorder recorder;
             auto client = recorder.client();
             const bool pinged = client->setHost("127.0.0.1").ok() && client->ping("127.0.0.1", 0).ok();
-            return check(pinged && recorder.replies.size() == 1 && recorder.replies[0] > 0, "loopback did not answer");
+            return check(pinged && recorder.replies.size() == 1 && recorder.replies[0] > 0,
+                         "loopback did not answer");
         });
     if (!run.permitted)
         GTEST_SKIP() << run.message;

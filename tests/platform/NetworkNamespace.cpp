@@ -35,7 +35,8 @@ std::string enterNamespace()
     const gid_t gid = ::getgid();
     if (::unshare(CLONE_NEWUSER | CLONE_NEWNET) != 0)
         return std::string("network namespaces are not permitted here: ") + std::strerror(errno);
-    if (!writeText("/proc/self/setgroups", "deny") || !writeText("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
+    if (!writeText("/proc/self/setgroups", "deny") ||
+        !writeText("/proc/self/uid_map", "0 " + std::to_string(uid) + " 1") ||
         !writeText("/proc/self/gid_map", "0 " + std::to_string(gid) + " 1"))
         return "the user namespace cannot map this user";
     return {};

@@ -24,7 +24,8 @@ std::uint32_t get32(std::string_view in, std::size_t offset)
 
 bool knownCommand(std::uint8_t command)
 {
-    return command >= static_cast<std::uint8_t>(Command::Begin) && command <= static_cast<std::uint8_t>(Command::GoToApp);
+    return command >= static_cast<std::uint8_t>(Command::Begin) &&
+           command <= static_cast<std::uint8_t>(Command::GoToApp);
 }
 
 } // namespace
@@ -56,8 +57,9 @@ std::optional<Request> decodeRequest(std::string_view datagram)
     const auto command = static_cast<std::uint8_t>(datagram[4]);
     if (!knownCommand(command))
         return std::nullopt;
-    return Request{static_cast<Command>(command), get32(datagram, 5),  get32(datagram, 9),
-                   get32(datagram, 13),          get32(datagram, 17), std::string(datagram.substr(kRequestHeader))};
+    return Request{
+        static_cast<Command>(command), get32(datagram, 5),  get32(datagram, 9),
+        get32(datagram, 13),           get32(datagram, 17), std::string(datagram.substr(kRequestHeader))};
 }
 
 std::optional<Reply> decodeReply(std::string_view datagram)

@@ -56,8 +56,8 @@ std::optional<UdpSocket::Datagram> UdpSocket::receive(std::chrono::milliseconds 
     std::string buffer(kLargestDatagram, '\0');
     sockaddr_in from{};
     socklen_t fromSize = sizeof from;
-    const ssize_t received =
-        ::recvfrom(m_descriptor, buffer.data(), buffer.size(), 0, reinterpret_cast<sockaddr*>(&from), &fromSize);
+    const ssize_t received = ::recvfrom(m_descriptor, buffer.data(), buffer.size(), 0,
+                                        reinterpret_cast<sockaddr*>(&from), &fromSize);
     if (received < 0)
         return std::nullopt;
     buffer.resize(static_cast<std::size_t>(received));

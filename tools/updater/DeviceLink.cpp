@@ -38,7 +38,8 @@ bool DeviceLink::expectOk(Request request)
     if (!reply)
         return false;
     if (reply->answer != Answer::Ok) {
-        m_failure = "the device refused a request (answer " + std::to_string(static_cast<int>(reply->answer)) + ")";
+        m_failure =
+            "the device refused a request (answer " + std::to_string(static_cast<int>(reply->answer)) + ")";
         return false;
     }
     return true;
@@ -63,8 +64,12 @@ bool DeviceLink::readBackMatches(std::uint32_t address, const std::string& bytes
 {
     for (std::size_t offset = 0; offset < bytes.size(); offset += kChunkSize) {
         const std::size_t length = std::min(kChunkSize, bytes.size() - offset);
-        const auto reply = exchange({Command::Read, 0, address + static_cast<std::uint32_t>(offset),
-                                     static_cast<std::uint32_t>(length), 0, {}});
+        const auto reply = exchange({Command::Read,
+                                     0,
+                                     address + static_cast<std::uint32_t>(offset),
+                                     static_cast<std::uint32_t>(length),
+                                     0,
+                                     {}});
         if (!reply)
             return false;
         if (reply->answer != Answer::Ok || reply->data != bytes.substr(offset, length)) {

@@ -30,8 +30,8 @@ public:
             return 0;
         const auto read = cfq::readInt64(*value);
         if (!read || *read < low || *read > high) {
-            problems.push_back(where + ": " + name + " \"" + *value + "\" is no number from " + std::to_string(low) +
-                               " to " + std::to_string(high));
+            problems.push_back(where + ": " + name + " \"" + *value + "\" is no number from " +
+                               std::to_string(low) + " to " + std::to_string(high));
             return 0;
         }
         return *read;
@@ -61,7 +61,8 @@ Transfer readTransfer(pugi::xml_node operation, const std::string& where, Checke
 {
     Transfer transfer;
     transfer.file = check.text(operation, "Ope_FileName", where);
-    transfer.startAddress = static_cast<std::uint32_t>(check.number(operation, "Ope_Start_Address", where, 0, 0xFFFFFFFF));
+    transfer.startAddress =
+        static_cast<std::uint32_t>(check.number(operation, "Ope_Start_Address", where, 0, 0xFFFFFFFF));
     transfer.readBack = check.flag(operation, "Ope_Read_Back", where);
     transfer.goToAppAfter = check.flag(operation, "Ope_GoToApp_After", where);
     std::error_code error;
@@ -83,7 +84,8 @@ JobReading readUpdateJob(const std::filesystem::path& jobFile)
 
     Checker check;
     UpdateJob job;
-    if (const std::string version = check.text(root, "Version", "job"); !version.empty() && version != kVersion)
+    if (const std::string version = check.text(root, "Version", "job");
+        !version.empty() && version != kVersion)
         check.problems.push_back("job: Version " + version + " is not " + kVersion);
     job.deviceAddress = check.text(root, "IP_Address_Dev", "job");
     job.bootPort = static_cast<std::uint16_t>(check.number(root, "Boot_Port", "job", 1, 65535));

@@ -61,8 +61,8 @@ int main()
         const auto bytes = cfq::readWholeFile(transfer.file);
         if (!bytes)
             return refuse({bytes.error()});
-        std::cout << "Ethernet_Update: " << transfer.file.string() << " (" << bytes.value().size() << " bytes) to 0x"
-                  << std::hex << transfer.startAddress << std::dec << std::endl;
+        std::cout << "Ethernet_Update: " << transfer.file.string() << " (" << bytes.value().size()
+                  << " bytes) to 0x" << std::hex << transfer.startAddress << std::dec << std::endl;
         if (!link.writeImage(transfer.startAddress, bytes.value(), transfer.readBack) ||
             (transfer.goToAppAfter && !link.goToApplication())) {
             std::cerr << "Ethernet_Update: " << transfer.file.string() << ": " << link.failure() << '\n';
