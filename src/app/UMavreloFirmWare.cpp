@@ -8,7 +8,10 @@
 #include "options/USoftOptions.h"
 #include "options/VersionCheck.h"
 #include "params/UParGen.h"
+#include "outputs/UBoot.h"
+#include "platform/IcmpEcho.h"
 #include "platform/MessageService.h"
+#include "platform/ProcessRunner.h"
 #include "projects/Projects.h"
 #include "projects/UNew_Project.h"
 #include "projects/UOpenConf.h"
@@ -236,7 +239,8 @@ void TFMavreloFirmWare::createDialogs()
     m_about = new TFAbout(m_state, m_services, this);
     m_softOptions = new TFSoftOptions(m_state, m_services, *HTTP1, [this] { Change_Language(); }, this);
     m_parGen = new TFParGen(m_state, m_services, this);
-    m_languageWindows = {this, m_newProject, m_openConf, m_softOptions, m_parGen};
+    m_boot = new TFBoot(m_state, m_services, makeIcmpEchoClient, makeProcessRunner(), this);
+    m_languageWindows = {this, m_newProject, m_openConf, m_softOptions, m_boot, m_parGen};
 }
 
 void TFMavreloFirmWare::Change_Language()
@@ -261,6 +265,10 @@ void TFMavreloFirmWare::Open_Project()
 
 void TFMavreloFirmWare::Update_Device()
 {
+    // The device images of the open project are compiled and written here,
+    // before the update dialog opens.
+    m_boot->Form_Type = 1;
+    m_boot->exec();
 }
 
 void TFMavreloFirmWare::Btn_Click()

@@ -18,6 +18,7 @@ namespace cfq {
 
 struct AppState;
 class TFAbout;
+class TFBoot;
 class TFNew_Project;
 class TFOpenConf;
 class TFSoftOptions;
@@ -98,6 +99,7 @@ private:
     TFSoftOptions* m_softOptions = nullptr;
     VersionCheck* HTTP1 = nullptr;
     TFParGen* m_parGen = nullptr;
+    TFBoot* m_boot = nullptr;
 };
 
 } // namespace cfq
