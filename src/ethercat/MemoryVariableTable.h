@@ -11,20 +11,24 @@ namespace cfq {
 // cell empty, every Length editable.
 class MemoryVariableTable final : public VariableTable
 {
-public:
+  public:
     bool enabled(int index) const override { return row(index).enabled; }
     void setEnabled(int index, bool ticked) override { row(index).enabled = ticked; }
 
     std::string cell(int index, VarField field) const override { return row(index).cells[slot(field)]; }
-    void setCell(int index, VarField field, std::string_view text) override
+    bool setCell(int index, VarField field, std::string_view text) override
     {
-        row(index).cells[slot(field)].assign(text);
+        std::string& cell = row(index).cells[slot(field)];
+        if (sameText(cell, text))
+            return false;
+        cell.assign(text);
+        return true;
     }
 
     bool lengthEditable(int index) const override { return row(index).lengthEditable; }
     void setLengthEditable(int index, bool editable) override { row(index).lengthEditable = editable; }
 
-private:
+  private:
     struct Row
     {
         bool enabled = true;
