@@ -54,7 +54,14 @@ class VariableTable
 using ChangedRows = std::bitset<kVariableRows>;
 
 // A row whose Type, trimmed, is empty ends the table proper.
-bool endsTable(std::string_view type);
+inline bool endsTable(std::string_view type)
+{
+    for (char c : type) {
+        if (static_cast<unsigned char>(c) > 0x20)
+            return false;
+    }
+    return true;
+}
 
 // The number of rows of the table proper: the rows before the first one that
 // ends it (all 256 when there is none). Placement, validation and Save see
