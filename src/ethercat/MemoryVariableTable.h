@@ -11,7 +11,7 @@ namespace cfq {
 // cell empty, every Length editable.
 class MemoryVariableTable final : public VariableTable
 {
-  public:
+public:
     bool enabled(int index) const override { return row(index).enabled; }
     void setEnabled(int index, bool ticked) override { row(index).enabled = ticked; }
 
@@ -28,7 +28,7 @@ class MemoryVariableTable final : public VariableTable
     bool lengthEditable(int index) const override { return row(index).lengthEditable; }
     void setLengthEditable(int index, bool editable) override { row(index).lengthEditable = editable; }
 
-  private:
+private:
     struct Row
     {
         bool enabled = true;

@@ -12,7 +12,7 @@ namespace {
 // Decimal text of a number without leading zeros, held without allocation.
 class DecimalText
 {
-  public:
+public:
     explicit DecimalText(std::int64_t value)
     {
         m_length = static_cast<std::size_t>(std::to_chars(m_digits, m_digits + sizeof m_digits, value).ptr -
@@ -20,7 +20,7 @@ class DecimalText
     }
     std::string_view view() const { return {m_digits, m_length}; }
 
-  private:
+private:
     char m_digits[24];
     std::size_t m_length = 0;
 };

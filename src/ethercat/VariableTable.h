@@ -32,7 +32,7 @@ inline constexpr int kVarFieldCount = 8;
 // Rows are addressed by index 0 to 255; index i is grid row i + 1.
 class VariableTable
 {
-  public:
+public:
     virtual ~VariableTable() = default;
 
     virtual bool enabled(int index) const = 0;

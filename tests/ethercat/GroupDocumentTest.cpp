@@ -13,7 +13,7 @@ using testing::HasSubstr;
 
 class GroupDocument : public testing::Test
 {
-  protected:
+protected:
     GroupLists loaded(const std::string& text)
     {
         test::writeFile(file, text);

@@ -35,7 +35,7 @@ constexpr const char* kGroupDocument =
 // removed (mostly from the characters that make up markup), or plain noise.
 class Mutator
 {
-  public:
+public:
     std::string operator()(const std::string& seed)
     {
         std::string text = seed;
@@ -62,7 +62,7 @@ class Mutator
         }
     }
 
-  private:
+private:
     std::size_t pick(std::size_t bound) { return bound == 0 ? 0 : m_random() % bound; }
     char character()
     {

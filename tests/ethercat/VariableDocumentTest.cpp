@@ -26,7 +26,7 @@ std::string documentText(const VariableTable& slaveToMaster, const VariableTable
 
 class VariableDocument : public testing::Test
 {
-  protected:
+protected:
     // Writes the document text and loads it into stm and mts.
     Status load(const std::string& text, const GroupSnapshot& groups = {})
     {
