@@ -25,6 +25,10 @@ inline std::string downloadPageUrl()
     return siteRoot() + "/Home/download/download.asp#DVQ4410";
 }
 
+// The page that answers the version check with the newest version of the
+// software code given as query key "nomesw".
+inline constexpr const char* kVersionCheckPath = "/home/download/GetversionSW.asp";
+
 // The address shown in the main window and the About dialog.
 inline std::string displayAddress()
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/MakerSite.h"
+
 #include <functional>
 #include <string>
 
@@ -14,6 +16,8 @@ struct Services
     MessageService& messages;
     // Opens a link with the desktop's default handler (the web browser).
     std::function<void(const std::string& url)> openUrl;
+    // The web server asked by the online version check, as "http://host[:port]".
+    std::string versionServer = maker::siteRoot();
 };
 
 } // namespace cfq

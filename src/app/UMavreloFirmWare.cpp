@@ -6,8 +6,14 @@
 #include "app/Startup.h"
 #include "ethercat/UEtherCATSlave.h"
 #include "ethercat/UEtherCATSlave_Group.h"
+#include "options/UAbout.h"
+#include "options/USoftOptions.h"
+#include "options/VersionCheck.h"
 #include "params/UParGen.h"
+#include "outputs/UBoot.h"
+#include "platform/IcmpEcho.h"
 #include "platform/MessageService.h"
+#include "platform/ProcessRunner.h"
 #include "projects/Projects.h"
 #include "projects/UNew_Project.h"
 #include "projects/UOpenConf.h"
@@ -19,6 +25,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace cfq {
 namespace {
 
@@ -28,6 +36,7 @@ constexpr int kStepSpacing = 44;
 constexpr int kFirstButtonLeft = 80;
 constexpr int kSecondButtonLeft = 258;
 constexpr int kFirstCheckInterval = 60000;
+constexpr int kLaterCheckInterval = 7200000;
 
 int stepTop(int step)
 {
@@ -41,6 +50,7 @@ TFMavreloFirmWare::TFMavreloFirmWare(AppState& state, Services services,
     : QWidget(parent), m_state(state), m_services(std::move(services)), m_texts(state.Text_Table)
 {
     setObjectName(QStringLiteral("TFMavreloFirmWare"));
+    HTTP1 = new VersionCheck(m_services.versionServer, VersionCheck::kDefaultTimeout, this);
     layOutWindow();
     runStartup(m_state, workingFolder);
     switchUpdateTimer();
@@ -147,20 +157,25 @@ void TFMavreloFirmWare::layOutWindow()
     L_Varnic->setText(QStringLiteral("<a href=\"home\">%1</a>")
                           .arg(QString::fromStdString(maker::displayAddress()).toHtmlEscaped()));
     L_Varnic->setCursor(Qt::PointingHandCursor);
-    QFont linkFont = L_Varnic->font();
-    linkFont.setPointSize(8);
-    L_Varnic->setFont(linkFont);
-    L_Varnic->setFixedWidth(kClientWidth - 565 - 4);
+    // A web address longer than the room right of 565 ends at the right margin.
+    L_Varnic->adjustSize();
+    L_Varnic->move(std::min(565, kClientWidth - 10 - L_Varnic->width()), L_Varnic->y());
     connect(L_Varnic, &QLabel::linkActivated, this,
             [this] { m_services.openUrl(maker::homePageUrl()); });
 
-    LL_Update = label("LL_Update", 208, 19);
-    LL_Update->setFixedWidth(300);
+    // Up to two lines between the software code and the icon buttons; one
+    // line sits on the line of top 19.
+    LL_Update = label("LL_Update", 208, 8);
+    LL_Update->setFixedSize(300, 34);
+    LL_Update->setWordWrap(true);
+    LL_Update->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     LL_Update->hide();
+    connect(LL_Update, &QLabel::linkActivated, this, &TFMavreloFirmWare::LL_UpdateLinkClick);
 
     Timer_Update = new QTimer(this);
     Timer_Update->setObjectName(QStringLiteral("Timer_Update"));
     Timer_Update->setInterval(kFirstCheckInterval);
+    connect(Timer_Update, &QTimer::timeout, this, &TFMavreloFirmWare::Timer_UpdateTimer);
 
     setFixedSize(kClientWidth, stepTop(5) + 152);
 }
@@ -223,10 +238,14 @@ void TFMavreloFirmWare::createDialogs()
 {
     m_newProject = new TFNew_Project(m_state, m_services, this);
     m_openConf = new TFOpenConf(m_state, this);
+    m_about = new TFAbout(m_state, m_services, this);
+    m_softOptions = new TFSoftOptions(m_state, m_services, *HTTP1, [this] { Change_Language(); }, this);
     m_parGen = new TFParGen(m_state, m_services, this);
     m_etherCATSlave = new TFEtherCATSlave(m_state, m_services, this);
+    m_boot = new TFBoot(m_state, m_services, makeIcmpEchoClient, makeProcessRunner(), this);
     m_etherCATSlaveGroup = new TFEtherCATSlave_Group(m_state, m_services, this);
-    m_languageWindows = {this, m_newProject, m_openConf, m_parGen, m_etherCATSlave, m_etherCATSlaveGroup};
+    m_languageWindows = {this,   m_newProject, m_openConf, m_softOptions, m_boot,
+                         m_parGen, m_etherCATSlave, m_etherCATSlaveGroup};
 }
 
 void TFMavreloFirmWare::Change_Language()
@@ -251,6 +270,10 @@ void TFMavreloFirmWare::Open_Project()
 
 void TFMavreloFirmWare::Update_Device()
 {
+    // The device images of the open project are compiled and written here,
+    // before the update dialog opens.
+    m_boot->Form_Type = 1;
+    m_boot->exec();
 }
 
 void TFMavreloFirmWare::Btn_Click()
@@ -263,7 +286,13 @@ void TFMavreloFirmWare::Btn_Click()
     } else if (button == Btn_Close) {
         close();
     } else if (button == Btn_Info) {
+        m_about->exec();
     } else if (button == Btn_Opz) {
+        if (m_softOptions->exec() == QDialog::Accepted) {
+            if (const Status saved = Save_Setting(m_state); !saved)
+                m_services.messages.error(saved.error());
+            switchUpdateTimer();
+        }
     } else if (!m_state.projectOpen()) {
         m_services.messages.error(m_state.text(18));
     } else if (button == Btn_Prm_Gen) {
@@ -276,6 +305,24 @@ void TFMavreloFirmWare::Btn_Click()
     } else if (button == Btn_CreateBin) {
         Update_Device();
     }
+}
+
+void TFMavreloFirmWare::Timer_UpdateTimer()
+{
+    Timer_Update->stop();
+    Timer_Update->setInterval(kLaterCheckInterval);
+    HTTP1->Check_Version(this, [this](bool newer) {
+        if (newer)
+            LL_Update->setText(newVersionLink(m_texts.textOf(19)));
+        LL_Update->setVisible(newer);
+        // The options may have been switched off while the server was asked.
+        switchUpdateTimer();
+    });
+}
+
+void TFMavreloFirmWare::LL_UpdateLinkClick(const QString& link)
+{
+    m_services.openUrl(link.toStdString());
 }
 
 void TFMavreloFirmWare::closeEvent(QCloseEvent* event)

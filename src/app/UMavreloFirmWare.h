@@ -17,8 +17,12 @@ class QTimer;
 namespace cfq {
 
 struct AppState;
+class TFAbout;
+class TFBoot;
 class TFNew_Project;
 class TFOpenConf;
+class TFSoftOptions;
+class VersionCheck;
 class TFParGen;
 class TFEtherCATSlave;
 class TFEtherCATSlave_Group;
@@ -51,6 +55,8 @@ public:
 
 public slots:
     void Btn_Click();
+    void Timer_UpdateTimer();
+    void LL_UpdateLinkClick(const QString& link);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -91,7 +97,11 @@ private:
 
     TFNew_Project* m_newProject = nullptr;
     TFOpenConf* m_openConf = nullptr;
+    TFAbout* m_about = nullptr;
+    TFSoftOptions* m_softOptions = nullptr;
+    VersionCheck* HTTP1 = nullptr;
     TFParGen* m_parGen = nullptr;
+    TFBoot* m_boot = nullptr;
     TFEtherCATSlave* m_etherCATSlave = nullptr;
     TFEtherCATSlave_Group* m_etherCATSlaveGroup = nullptr;
 };

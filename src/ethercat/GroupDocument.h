@@ -3,9 +3,8 @@
 #include "ethercat/Groups.h"
 #include "platform/Result.h"
 
-#include <pugixml.hpp>
-
 #include <filesystem>
+#include <pugixml.hpp>
 #include <string>
 #include <vector>
 

@@ -16,9 +16,13 @@ public:
     void setEnabled(int index, bool ticked) override { row(index).enabled = ticked; }
 
     std::string cell(int index, VarField field) const override { return row(index).cells[slot(field)]; }
-    void setCell(int index, VarField field, std::string_view text) override
+    bool setCell(int index, VarField field, std::string_view text) override
     {
-        row(index).cells[slot(field)].assign(text);
+        std::string& cell = row(index).cells[slot(field)];
+        if (sameText(cell, text))
+            return false;
+        cell.assign(text);
+        return true;
     }
 
     bool lengthEditable(int index) const override { return row(index).lengthEditable; }

@@ -15,7 +15,8 @@ class DecimalText
 public:
     explicit DecimalText(std::int64_t value)
     {
-        m_length = static_cast<std::size_t>(std::to_chars(m_digits, m_digits + sizeof m_digits, value).ptr - m_digits);
+        m_length = static_cast<std::size_t>(std::to_chars(m_digits, m_digits + sizeof m_digits, value).ptr -
+                                            m_digits);
     }
     std::string_view view() const { return {m_digits, m_length}; }
 
@@ -69,8 +70,8 @@ Place placeBytes(Cursor& cursor, std::int64_t size)
 
 bool writePlace(VariableTable& table, int index, Place place)
 {
-    const bool positionChanged = updateCell(table, index, VarField::Position, DecimalText(place.position).view());
-    const bool bitChanged = updateCell(table, index, VarField::StartBit, DecimalText(place.startBit).view());
+    const bool positionChanged = table.setCell(index, VarField::Position, DecimalText(place.position).view());
+    const bool bitChanged = table.setCell(index, VarField::StartBit, DecimalText(place.startBit).view());
     return positionChanged || bitChanged;
 }
 
@@ -80,17 +81,19 @@ ChangedRows Calc_Position_Bit(VariableTable& table)
 {
     ChangedRows changed;
     Cursor cursor;
-    const int rows = tableLength(table);
-    for (int index = 0; index < rows; ++index) {
+    for (int index = 0; index < kVariableRows; ++index) {
+        const std::string typeName = table.cell(index, VarField::Type);
+        if (endsTable(typeName))
+            break;
         Place place{0, 0};
         if (table.enabled(index)) {
-            const std::string typeName = table.cell(index, VarField::Type);
             const VarType* type = findVarType(typeName);
             if (type && type->size == VarSize::Bit) {
                 place = placeBool(cursor);
             } else {
                 const bool sizedByLength = !type || type->size != VarSize::Fixed;
-                const std::int64_t length = sizedByLength ? readInt32Or(table.cell(index, VarField::Length), 0) : 0;
+                const std::int64_t length =
+                    sizedByLength ? readInt32Or(table.cell(index, VarField::Length), 0) : 0;
                 place = placeBytes(cursor, byteSize(type, length));
             }
         }
@@ -105,7 +108,7 @@ ChangedRows Show_Group(VariableTable& table, const std::vector<TGroup>& groups)
     ChangedRows changed;
     int index = 0;
     const auto assign = [&](std::string_view name) {
-        if (updateCell(table, index, VarField::Group, name))
+        if (table.setCell(index, VarField::Group, name))
             changed.set(static_cast<std::size_t>(index));
         ++index;
     };

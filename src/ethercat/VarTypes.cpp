@@ -1,11 +1,13 @@
 #include "ethercat/VarTypes.h"
 
+#include <algorithm>
+
 namespace cfq {
 
 const VarType* findVarType(std::string_view name)
 {
     for (const VarType& type : kVarTypes) {
-        if (type.name == name)
+        if (sameText(type.name, name))
             return &type;
     }
     return nullptr;
@@ -13,15 +15,18 @@ const VarType* findVarType(std::string_view name)
 
 std::int64_t byteSize(const VarType* type, std::int64_t length)
 {
+    // A negative Length (only a hand-edited document holds one) takes no
+    // space rather than moving the next variable back over earlier ones.
+    const std::int64_t bytes = std::max<std::int64_t>(length, 0);
     if (!type)
-        return length;
+        return bytes;
     switch (type->size) {
     case VarSize::Fixed:
         return type->bytes;
     case VarSize::LengthAndZero:
-        return length + 1;
+        return bytes + 1;
     case VarSize::Length:
-        return length;
+        return bytes;
     case VarSize::Bit:
         break;
     }

@@ -11,10 +11,10 @@ namespace cfq {
 // How much of the direction's process-data image a variable of a type takes.
 enum class VarSize
 {
-    Bit,              // one bit of a byte shared by a run of Bool variables
-    Fixed,            // VarType::bytes
-    Length,           // the Length cell, in bytes
-    LengthAndZero,    // the Length cell plus the terminating zero byte
+    Bit,           // one bit of a byte shared by a run of Bool variables
+    Fixed,         // VarType::bytes
+    Length,        // the Length cell, in bytes
+    LengthAndZero, // the Length cell plus the terminating zero byte
 };
 
 // One entry of the variable type list, the items of the Type drop-down.
@@ -52,7 +52,8 @@ const VarType* findVarType(std::string_view name);
 
 // Whole bytes of the image taken by a variable (0 for a Bool, which takes a
 // bit). A type outside the list takes Length bytes, as an Array does. length
-// is the Length cell read as a whole number (0 when it is no number).
+// is the Length cell read as a whole number (0 when it is no number); a
+// negative one counts as 0.
 std::int64_t byteSize(const VarType* type, std::int64_t length);
 
 // Sets the row's Length cell and its editability from the type name; a name

@@ -24,8 +24,9 @@ struct Column
 };
 
 constexpr Column kColumns[] = {
-    {kType, VarField::Type},          {"Length", VarField::Length},     {"Name", VarField::Name},
-    {"InitValue", VarField::InitValue}, {"Position", VarField::Position}, {"BitStart", VarField::StartBit},
+    {kType, VarField::Type},          {"Length", VarField::Length},
+    {"Name", VarField::Name},         {"InitValue", VarField::InitValue},
+    {"Position", VarField::Position}, {"BitStart", VarField::StartBit},
     {"Group", VarField::Group},       {"Mnemonic", VarField::Mnemonic},
 };
 
@@ -51,7 +52,8 @@ void readRow(pugi::xml_node node, VariableTable& table, int index, bool slaveToM
 void readDirection(pugi::xml_node direction, VariableTable& table, bool slaveToMaster)
 {
     int index = 0;
-    for (pugi::xml_node node = direction.first_child(); node && index < kVariableRows; node = node.next_sibling())
+    for (pugi::xml_node node = direction.first_child(); node && index < kVariableRows;
+         node = node.next_sibling())
         readRow(node, table, index++, slaveToMaster);
 }
 
@@ -87,7 +89,8 @@ void readVariableDocument(const pugi::xml_document& document, const VariableTabl
     readDirection(xml::childElement(variables, kMasterToSlave), tables.masterToSlave, false);
 }
 
-Status Load_Variables(const std::filesystem::path& file, const VariableTables& tables, const GroupSnapshot& groups)
+Status Load_Variables(const std::filesystem::path& file, const VariableTables& tables,
+                      const GroupSnapshot& groups)
 {
     resetTable(tables.slaveToMaster);
     resetTable(tables.masterToSlave);

@@ -4,9 +4,8 @@
 #include "ethercat/VariableTable.h"
 #include "platform/Result.h"
 
-#include <pugixml.hpp>
-
 #include <filesystem>
+#include <pugixml.hpp>
 
 // The variable document EtherCAT_Slave.xml: the variable tables of both
 // directions.

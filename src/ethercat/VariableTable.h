@@ -39,7 +39,10 @@ public:
     virtual void setEnabled(int index, bool ticked) = 0;
 
     virtual std::string cell(int index, VarField field) const = 0;
-    virtual void setCell(int index, VarField field, std::string_view text) = 0;
+    // Writes the text unless the cell holds it already; true when the cell
+    // changed. Placement rewrites every row at every edit, so an unchanged
+    // cell must cost no more than the compare.
+    virtual bool setCell(int index, VarField field, std::string_view text) = 0;
 
     // Whether the user may type into the row's Length cell.
     virtual bool lengthEditable(int index) const = 0;
@@ -50,13 +53,33 @@ public:
 // refresh only those.
 using ChangedRows = std::bitset<kVariableRows>;
 
-// The number of rows of the table proper: the rows before the first one whose
-// Type, trimmed, is empty (all 256 when there is none). Placement, validation
-// and Save see only these rows.
+// A row whose Type, trimmed, is empty ends the table proper.
+inline bool endsTable(std::string_view type)
+{
+    for (char c : type) {
+        if (static_cast<unsigned char>(c) > 0x20)
+            return false;
+    }
+    return true;
+}
+
+// The number of rows of the table proper: the rows before the first one that
+// ends it (all 256 when there is none). Placement, validation and Save see
+// only these rows.
 int tableLength(const VariableTable& table);
 
-// Writes text into the cell unless it already holds it; true when written.
-bool updateCell(VariableTable& table, int index, VarField field, std::string_view text);
+// Equal texts. A plain loop: the texts compared for every row at every edit
+// are a few characters long, far below what a library compare pays off for.
+inline bool sameText(std::string_view a, std::string_view b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i] != b[i])
+            return false;
+    }
+    return true;
+}
 
 // Both directions' tables, as the editor and the variable document hold them.
 struct VariableTables

@@ -90,7 +90,7 @@ std::optional<int> gapBeforeTypedRow(const VariableTable& table)
 {
     const int length = tableLength(table);
     for (int index = length + 1; index < kVariableRows; ++index) {
-        if (!trimControl(table.cell(index, VarField::Type)).empty())
+        if (!endsTable(table.cell(index, VarField::Type)))
             return length;
     }
     return std::nullopt;

@@ -1,5 +1,4 @@
 #include "TableRows.h"
-
 #include "ethercat/Placement.h"
 
 #include <gmock/gmock.h>
@@ -35,25 +34,24 @@ TEST_P(Show_GroupCases, AssignsTheEnabledRowsToTheGroupsInOrder)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Show_GroupCases,
-    testing::Values(
-        GroupCase{"disabled rows are skipped and belong to no group",
-                  {"Int8", "-Int8", "Int8", "Int8", "Int8", "Int8", "Int8"},
-                  {{"A", 2}, {"B", 3}},
-                  {"A", "", "A", "B", "B", "B", ""}},
-        GroupCase{"a group without a name claims nothing",
-                  {"Int8", "Int8", "Int8", "Int8"},
-                  {{"", 2}, {"B", 2}},
-                  {"B", "B", "", ""}},
-        GroupCase{"groups of no or a negative number of variables claim nothing",
-                  {"Int8", "Int8", "Int8"},
-                  {{"A", 0}, {"B", -4}, {"C", 1}},
-                  {"C", "", ""}},
-        GroupCase{"the walk looks only at the ticks, past the end of the table",
-                  {"Int8", "", "-", ""},
-                  {{"A", 3}},
-                  {"A", "A", "", "A", ""}},
-        GroupCase{"a blank name is a name", {"Int8"}, {{" ", 1}}, {" ", ""}},
-        GroupCase{"no groups empty every Group", {"Int8", "Int8"}, {}, {"", ""}}));
+    testing::Values(GroupCase{"disabled rows are skipped and belong to no group",
+                              {"Int8", "-Int8", "Int8", "Int8", "Int8", "Int8", "Int8"},
+                              {{"A", 2}, {"B", 3}},
+                              {"A", "", "A", "B", "B", "B", ""}},
+                    GroupCase{"a group without a name claims nothing",
+                              {"Int8", "Int8", "Int8", "Int8"},
+                              {{"", 2}, {"B", 2}},
+                              {"B", "B", "", ""}},
+                    GroupCase{"groups of no or a negative number of variables claim nothing",
+                              {"Int8", "Int8", "Int8"},
+                              {{"A", 0}, {"B", -4}, {"C", 1}},
+                              {"C", "", ""}},
+                    GroupCase{"the walk looks only at the ticks, past the end of the table",
+                              {"Int8", "", "-", ""},
+                              {{"A", 3}},
+                              {"A", "A", "", "A", ""}},
+                    GroupCase{"a blank name is a name", {"Int8"}, {{" ", 1}}, {" ", ""}},
+                    GroupCase{"no groups empty every Group", {"Int8", "Int8"}, {}, {"", ""}}));
 
 TEST(Show_Group, GroupsLargerThanTheTableStopWhenTheRowsRunOut)
 {

@@ -1,6 +1,6 @@
-#include "support/TempDir.h"
-
 #include "ethercat/GroupDocument.h"
+
+#include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -28,7 +28,8 @@ protected:
 
 TEST_F(GroupDocument, WritesTheRowsAsTypedUpToTheFirstEmptyName)
 {
-    const GroupLists lists{{{"Inputs", "007", " m "}, {" B ", "3", ""}, {"  ", "9", "x"}, {"After", "1", ""}}, {}};
+    const GroupLists lists{{{"Inputs", "007", " m "}, {" B ", "3", ""}, {"  ", "9", "x"}, {"After", "1", ""}},
+                           {}};
     ASSERT_TRUE(saveGroupLists(file, lists));
     EXPECT_EQ(test::readFile(file),
               "<PROFINET_Master_to_Modbus_TCP_Master><Slave_to_Master>"
@@ -42,7 +43,8 @@ TEST_F(GroupDocument, WritesAtMostSixteenGroupsAndKeepsEveryTextOnTheWayBack)
 {
     GroupLists lists;
     for (int i = 0; i < 20; ++i)
-        lists.masterToSlave.push_back({"G&<\"" + std::to_string(i) + "\"\xC2\xB0", std::to_string(i), "m" + std::to_string(i)});
+        lists.masterToSlave.push_back(
+            {"G&<\"" + std::to_string(i) + "\"\xC2\xB0", std::to_string(i), "m" + std::to_string(i)});
     lists.slaveToMaster = {{"", "5", "lost"}, {"Later", "1", ""}};
     ASSERT_TRUE(saveGroupLists(file, lists));
 
@@ -56,14 +58,16 @@ TEST_F(GroupDocument, WritesAtMostSixteenGroupsAndKeepsEveryTextOnTheWayBack)
 
 TEST_F(GroupDocument, ReadsEveryChildOfADirectionWhateverTheNames)
 {
-    const GroupLists lists = loaded("<!--made by hand--><Other><Master_to_Slave><g Group_Name=\"M\"/></Master_to_Slave>"
-                                    "<Slave_to_Master><row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/>"
-                                    "<group Num_Variables=\"abc\"/></Slave_to_Master></Other>");
+    const GroupLists lists =
+        loaded("<!--made by hand--><Other><Master_to_Slave><g Group_Name=\"M\"/></Master_to_Slave>"
+               "<Slave_to_Master><row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/>"
+               "<group Num_Variables=\"abc\"/></Slave_to_Master></Other>");
     EXPECT_TRUE(lists.slaveToMaster.empty()) << "the comment is the first top-level node, so it is the root";
 
-    const GroupLists named = loaded("<Other><Master_to_Slave><g Group_Name=\"M\"/></Master_to_Slave>"
-                                    "<Slave_to_Master><row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/>"
-                                    "<group Num_Variables=\"abc\"/></Slave_to_Master></Other><!--SW_VERSION = 1.001-->");
+    const GroupLists named =
+        loaded("<Other><Master_to_Slave><g Group_Name=\"M\"/></Master_to_Slave>"
+               "<Slave_to_Master><row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/>"
+               "<group Num_Variables=\"abc\"/></Slave_to_Master></Other><!--SW_VERSION = 1.001-->");
     EXPECT_THAT(named.slaveToMaster, ElementsAre(GroupRow{"A", "2", "x"}, GroupRow{"", "abc", ""}));
     EXPECT_THAT(named.masterToSlave, ElementsAre(GroupRow{"M", "", ""}));
 }
@@ -96,7 +100,8 @@ TEST_F(GroupDocument, ADocumentThatIsNotWellFormedIsAnError)
 
 TEST(GroupSnapshotOf, ReadsTheNumberOfVariablesAsAWholeNumber)
 {
-    const GroupLists lists{{{"A", "007", ""}, {"B", "abc", ""}, {"", "$10", ""}}, {{"M", " 3", ""}, {"N", "", ""}}};
+    const GroupLists lists{{{"A", "007", ""}, {"B", "abc", ""}, {"", "$10", ""}},
+                           {{"M", " 3", ""}, {"N", "", ""}}};
     const GroupSnapshot snapshot = toGroupSnapshot(lists);
     EXPECT_THAT(snapshot.Group_StoM, ElementsAre(TGroup{"A", 7}, TGroup{"B", 0}, TGroup{"", 16}));
     EXPECT_THAT(snapshot.Group_MtoS, ElementsAre(TGroup{"M", 3}, TGroup{"N", 0}));

@@ -1,4 +1,5 @@
 #include "ethercat/GroupValidation.h"
+
 #include "i18n/TextTable.h"
 
 #include <gtest/gtest.h>
@@ -44,21 +45,28 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         GroupValidationCase{"empty grids pass", {}, std::nullopt},
         GroupValidationCase{"0 is refused", {groupsOfSize({"0"}), {}}, ValidationFailure{5325, 1, 5326}},
-        GroupValidationCase{"257 is refused", {groupsOfSize({"5", "257"}), {}}, ValidationFailure{5325, 2, 5326}},
-        GroupValidationCase{"text is refused", {groupsOfSize({"1", "2", "abc"}), {}}, ValidationFailure{5325, 3, 5326}},
-        GroupValidationCase{"an empty number is refused", {groupsOfSize({""}), {}}, ValidationFailure{5325, 1, 5326}},
-        GroupValidationCase{"Master To Slave has its own text", {{}, groupsOfSize({"0"})},
-                            ValidationFailure{5325, 1, 5328}},
-        GroupValidationCase{"Slave To Master is checked first", {groupsOfSize({"1", "x"}), groupsOfSize({"0"})},
+        GroupValidationCase{
+            "257 is refused", {groupsOfSize({"5", "257"}), {}}, ValidationFailure{5325, 2, 5326}},
+        GroupValidationCase{
+            "text is refused", {groupsOfSize({"1", "2", "abc"}), {}}, ValidationFailure{5325, 3, 5326}},
+        GroupValidationCase{
+            "an empty number is refused", {groupsOfSize({""}), {}}, ValidationFailure{5325, 1, 5326}},
+        GroupValidationCase{
+            "Master To Slave has its own text", {{}, groupsOfSize({"0"})}, ValidationFailure{5325, 1, 5328}},
+        GroupValidationCase{"Slave To Master is checked first",
+                            {groupsOfSize({"1", "x"}), groupsOfSize({"0"})},
                             ValidationFailure{5325, 2, 5326}},
         GroupValidationCase{"007 passes as 7", {groupsOfSize({"007", "249"}), {}}, std::nullopt},
-        GroupValidationCase{"007 counts 7 in the total", {groupsOfSize({"007", "250"}), {}},
-                            ValidationFailure{0, 0, 5327}},
-        GroupValidationCase{"sixteen groups of 16 pass", {groupsOfSize(kSixteenOf16), groupsOfSize(kSixteenOf16)},
+        GroupValidationCase{
+            "007 counts 7 in the total", {groupsOfSize({"007", "250"}), {}}, ValidationFailure{0, 0, 5327}},
+        GroupValidationCase{"sixteen groups of 16 pass",
+                            {groupsOfSize(kSixteenOf16), groupsOfSize(kSixteenOf16)},
                             std::nullopt},
-        GroupValidationCase{"a total of 257 is refused", {groupsOfSize(withSeventeenth()), {}},
+        GroupValidationCase{"a total of 257 is refused",
+                            {groupsOfSize(withSeventeenth()), {}},
                             ValidationFailure{0, 0, 5327}},
-        GroupValidationCase{"a total of 257 in Master To Slave", {{}, groupsOfSize(withSeventeenth())},
+        GroupValidationCase{"a total of 257 in Master To Slave",
+                            {{}, groupsOfSize(withSeventeenth())},
                             ValidationFailure{0, 0, 5329}},
         GroupValidationCase{"rows after an empty name are ignored",
                             {{{"A", "1", ""}, {"  ", "", ""}, {"C", "abc", ""}}, {}},

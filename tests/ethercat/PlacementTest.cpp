@@ -1,6 +1,6 @@
-#include "TableRows.h"
-
 #include "ethercat/Placement.h"
+
+#include "TableRows.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -15,12 +15,11 @@ using testing::ElementsAreArray;
 
 TEST(Calc_Position_Bit, PlacesTheWorkedExample)
 {
-    MemoryVariableTable table =
-        tableOf({"Bool", "Bool", "Int16", "-Bool", "String:4", "Bool", "Bool", "Bool", "Bool", "Bool", "Bool", "Bool",
-                 "Bool", "Bool", "UInt8"});
+    MemoryVariableTable table = tableOf({"Bool", "Bool", "Int16", "-Bool", "String:4", "Bool", "Bool", "Bool",
+                                         "Bool", "Bool", "Bool", "Bool", "Bool", "Bool", "UInt8"});
     Calc_Position_Bit(table);
-    EXPECT_THAT(placesOf(table, 15), ElementsAre("0/0", "0/1", "1/0", "0/0", "3/0", "8/0", "8/1", "8/2", "8/3", "8/4",
-                                                 "8/5", "8/6", "8/7", "9/0", "10/0"));
+    EXPECT_THAT(placesOf(table, 15), ElementsAre("0/0", "0/1", "1/0", "0/0", "3/0", "8/0", "8/1", "8/2",
+                                                 "8/3", "8/4", "8/5", "8/6", "8/7", "9/0", "10/0"));
 }
 
 struct PlacementCase
@@ -53,18 +52,25 @@ INSTANTIATE_TEST_SUITE_P(
                       {"0/0", "0/1", "0/2", "0/3", "0/4", "0/5", "0/6", "0/7", "1/0", "2/0"}},
         PlacementCase{"a String takes its zero byte", {"String:10", "Int8"}, {"0/0", "11/0"}},
         PlacementCase{"an Array takes its Length", {"Array:10", "Int8"}, {"0/0", "10/0"}},
-        PlacementCase{"a disabled row does not break a Bool run", {"Bool", "-Int32", "Bool"}, {"0/0", "0/0", "0/1"}},
+        PlacementCase{
+            "a disabled row does not break a Bool run", {"Bool", "-Int32", "Bool"}, {"0/0", "0/0", "0/1"}},
         PlacementCase{"a Bool after a byte variable starts a fresh byte",
                       {"Int8", "Bool", "UInt16", "Bool", "Bool"},
                       {"0/0", "1/0", "2/0", "4/0", "4/1"}},
-        PlacementCase{"sizes of the fixed types", {"Int8", "UInt8", "Int16", "UInt16", "Int32", "UInt32", "Float32", "Int8"},
+        PlacementCase{"sizes of the fixed types",
+                      {"Int8", "UInt8", "Int16", "UInt16", "Int32", "UInt32", "Float32", "Int8"},
                       {"0/0", "1/0", "2/0", "4/0", "6/0", "10/0", "14/0", "18/0"}},
         PlacementCase{"a fixed type ignores its Length cell", {"Int16:99", "Int8"}, {"0/0", "2/0"}},
         PlacementCase{"a type outside the list is placed like an Array", {"Word:3", "Int8"}, {"0/0", "3/0"}},
-        PlacementCase{"a Length that is no number counts as 0", {"Array:abc", "String:x", "Int8"},
+        PlacementCase{"a Length that is no number counts as 0",
+                      {"Array:abc", "String:x", "Int8"},
                       {"0/0", "0/0", "1/0"}},
-        PlacementCase{"a Length is a whole number", {"Array:007", "Array:$10", "Int8"}, {"0/0", "7/0", "23/0"}},
-        PlacementCase{"disabled rows at the start take no space", {"-Int32", "-Bool", "Int8"}, {"0/0", "0/0", "0/0"}}));
+        PlacementCase{
+            "a negative Length takes no space", {"Word:-9", "String:-5", "Int8"}, {"0/0", "0/0", "1/0"}},
+        PlacementCase{
+            "a Length is a whole number", {"Array:007", "Array:$10", "Int8"}, {"0/0", "7/0", "23/0"}},
+        PlacementCase{
+            "disabled rows at the start take no space", {"-Int32", "-Bool", "Int8"}, {"0/0", "0/0", "0/0"}}));
 
 TEST(Calc_Position_Bit, LeavesTheRowsAfterTheEndOfTheTableAlone)
 {

@@ -1,5 +1,3 @@
-#include "support/TempDir.h"
-
 #include "ethercat/GroupDocument.h"
 #include "ethercat/GroupValidation.h"
 #include "ethercat/MemoryVariableTable.h"
@@ -7,9 +5,9 @@
 #include "ethercat/VariableDocument.h"
 #include "ethercat/VariableValidation.h"
 #include "platform/Xml.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 namespace cfq {
@@ -19,14 +17,17 @@ constexpr const char* kVariableDocument =
     "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
     "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"a\" InitValue=\"1\" Position=\"0\" BitStart=\"0\"/>"
     "<row Enable=\"N\" Type=\"Array\" Length=\"4\" Name=\"b&amp;\" InitValue=\"0a1b\"/>"
-    "<row Enable=\"Y\" Type=\"String\" Length=\"255\" Name=\"Temp\xC2\xB0" "C\" InitValue=\"abc\"/>"
+    "<row Enable=\"Y\" Type=\"String\" Length=\"255\" Name=\"Temp\xC2\xB0"
+    "C\" InitValue=\"abc\"/>"
     "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
-    "<row Enable=\"Y\" Type=\"Float32\" Length=\"4\" Name=\"c\"/><row Enable=\"Y\" Type=\"Word\" Length=\"-9\"/>"
+    "<row Enable=\"Y\" Type=\"Float32\" Length=\"4\" Name=\"c\"/><row Enable=\"Y\" Type=\"Word\" "
+    "Length=\"-9\"/>"
     "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.001-->";
 
 constexpr const char* kGroupDocument =
     "<PROFINET_Master_to_Modbus_TCP_Master><Slave_to_Master>"
-    "<row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/><row Group_Name=\"B\" Num_Variables=\"$7FFFFFFF\"/>"
+    "<row Group_Name=\"A\" Num_Variables=\"2\" Mnemonic=\"x\"/><row Group_Name=\"B\" "
+    "Num_Variables=\"$7FFFFFFF\"/>"
     "</Slave_to_Master><Master_to_Slave><row Group_Name=\"\" Num_Variables=\"-3\"/></Master_to_Slave>"
     "</PROFINET_Master_to_Modbus_TCP_Master><!--SW_VERSION = 1.001-->";
 

@@ -1,5 +1,6 @@
-#include "ethercat/MemoryVariableTable.h"
 #include "ethercat/VarTypes.h"
+
+#include "ethercat/MemoryVariableTable.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,8 @@ namespace {
 
 TEST(VarTypes, ListsTheTenTypesInTheDropDownOrder)
 {
-    const char* names[] = {"Bool", "Int8", "Int16", "Int32", "UInt8", "UInt16", "UInt32", "Float32", "Array", "String"};
+    const char* names[] = {"Bool",   "Int8",   "Int16",   "Int32", "UInt8",
+                           "UInt16", "UInt32", "Float32", "Array", "String"};
     ASSERT_EQ(kVarTypes.size(), std::size(names));
     for (std::size_t i = 0; i < kVarTypes.size(); ++i)
         EXPECT_EQ(kVarTypes[i].name, names[i]);

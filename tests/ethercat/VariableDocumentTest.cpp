@@ -1,9 +1,9 @@
-#include "TableRows.h"
-#include "support/TempDir.h"
-
-#include "ethercat/Placement.h"
 #include "ethercat/VariableDocument.h"
+
+#include "TableRows.h"
+#include "ethercat/Placement.h"
 #include "platform/Xml.h"
+#include "support/TempDir.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -59,23 +59,25 @@ TEST_F(VariableDocument, SavesTheAttributesInOrderWithoutInitValueForMasterToSla
     masterToSlave.setCell(0, VarField::InitValue, "never written");
 
     ASSERT_TRUE(Save_Variables(file, slaveToMaster, masterToSlave));
-    EXPECT_EQ(test::readFile(file),
-              "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
-              "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"Temp\" InitValue=\"5\" Position=\"0\" "
-              "BitStart=\"0\" Group=\"G1\" Mnemonic=\"Room\"/>"
-              "<row Enable=\"N\" Type=\"Bool\" Length=\"1\" Name=\"\" InitValue=\"\" Position=\"\" BitStart=\"\" "
-              "Group=\"\" Mnemonic=\"\"/>"
-              "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
-              "<row Enable=\"Y\" Type=\"String\" Length=\"4\" Name=\"\" Position=\"\" BitStart=\"\" Group=\"\" "
-              "Mnemonic=\"\"/>"
-              "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.001-->");
+    EXPECT_EQ(
+        test::readFile(file),
+        "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+        "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"Temp\" InitValue=\"5\" Position=\"0\" "
+        "BitStart=\"0\" Group=\"G1\" Mnemonic=\"Room\"/>"
+        "<row Enable=\"N\" Type=\"Bool\" Length=\"1\" Name=\"\" InitValue=\"\" Position=\"\" BitStart=\"\" "
+        "Group=\"\" Mnemonic=\"\"/>"
+        "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>"
+        "<row Enable=\"Y\" Type=\"String\" Length=\"4\" Name=\"\" Position=\"\" BitStart=\"\" Group=\"\" "
+        "Mnemonic=\"\"/>"
+        "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave><!--SW_VERSION = 1.001-->");
 }
 
 TEST_F(VariableDocument, EmptyTablesWriteBothDirectionElements)
 {
-    EXPECT_EQ(documentText(stm, mts), "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
-                                      "<EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>"
-                                      "<!--SW_VERSION = 1.001-->");
+    EXPECT_EQ(documentText(stm, mts),
+              "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/>"
+              "<EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>"
+              "<!--SW_VERSION = 1.001-->");
 }
 
 TEST_F(VariableDocument, AnEmptyTypeEndsTheSavedTable)
@@ -90,7 +92,8 @@ TEST_F(VariableDocument, AnEmptyTypeEndsTheSavedTable)
 
 TEST_F(VariableDocument, RoundTripKeepsEveryTextAsTyped)
 {
-    const std::string name = " A&B <\"x\"> 'y' Temp\xC2\xB0" "C ";
+    const std::string name = " A&B <\"x\"> 'y' Temp\xC2\xB0"
+                             "C ";
     MemoryVariableTable slaveToMaster = tableOf({"Array:3", "-Float32", "Word:2"});
     slaveToMaster.setCell(0, VarField::Name, name);
     slaveToMaster.setCell(0, VarField::InitValue, "0a1b2c");
@@ -135,10 +138,11 @@ TEST_F(VariableDocument, LoadReadsEnableTypeAndLengthByTheirRules)
 
 TEST_F(VariableDocument, LoadRecomputesPositionsAndGroupsInsteadOfReadingThem)
 {
-    ASSERT_TRUE(load(wrap("<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Position=\"9\" BitStart=\"4\" Group=\"X\"/>"
-                          "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\" Position=\"9\" BitStart=\"4\" Group=\"X\"/>",
-                          "<row Enable=\"Y\" Type=\"Int32\" Length=\"4\" Group=\"X\"/><row Type=\"UInt8\"/>"),
-                     GroupSnapshot{{{"S", 1}}, {{"", 1}, {"M", 5}}}));
+    ASSERT_TRUE(
+        load(wrap("<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Position=\"9\" BitStart=\"4\" Group=\"X\"/>"
+                  "<row Enable=\"Y\" Type=\"Int8\" Length=\"1\" Position=\"9\" BitStart=\"4\" Group=\"X\"/>",
+                  "<row Enable=\"Y\" Type=\"Int32\" Length=\"4\" Group=\"X\"/><row Type=\"UInt8\"/>"),
+             GroupSnapshot{{{"S", 1}}, {{"", 1}, {"M", 5}}}));
     EXPECT_THAT(placesOf(stm, 2), ElementsAre("0/0", "1/0"));
     EXPECT_THAT(groupsOf(stm, 3), ElementsAre("S", "", ""));
     EXPECT_THAT(placesOf(mts, 2), ElementsAre("0/0", "4/0"));
@@ -176,7 +180,8 @@ TEST_F(VariableDocument, MissingElementsLeaveTheirDirectionsEmpty)
     EXPECT_EQ(tableLength(stm), 0);
     EXPECT_EQ(tableLength(mts), 1);
 
-    ASSERT_TRUE(load("<EtherCAT_Slave><EtherCAT_Slave_To_Master>" + row + "</EtherCAT_Slave_To_Master></EtherCAT_Slave>"));
+    ASSERT_TRUE(load("<EtherCAT_Slave><EtherCAT_Slave_To_Master>" + row +
+                     "</EtherCAT_Slave_To_Master></EtherCAT_Slave>"));
     EXPECT_EQ(tableLength(stm), 0);
     EXPECT_EQ(tableLength(mts), 0);
 
