@@ -37,10 +37,16 @@ std::string GridVariableTable::cell(int index, VarField field) const
     return at == 0 ? std::string() : m_grid.gridText(at, index + 1).toStdString();
 }
 
-void GridVariableTable::setCell(int index, VarField field, std::string_view text)
+bool GridVariableTable::setCell(int index, VarField field, std::string_view text)
 {
-    if (const int at = column(field))
-        m_grid.setGridText(at, index + 1, QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+    const int at = column(field);
+    if (at == 0)
+        return false;
+    const QString value = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    if (m_grid.gridText(at, index + 1) == value)
+        return false;
+    m_grid.setGridText(at, index + 1, value);
+    return true;
 }
 
 bool GridVariableTable::lengthEditable(int index) const

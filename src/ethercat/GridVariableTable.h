@@ -21,7 +21,7 @@ public:
     void setEnabled(int index, bool ticked) override;
 
     std::string cell(int index, VarField field) const override;
-    void setCell(int index, VarField field, std::string_view text) override;
+    bool setCell(int index, VarField field, std::string_view text) override;
 
     bool lengthEditable(int index) const override;
     void setLengthEditable(int index, bool editable) override;
