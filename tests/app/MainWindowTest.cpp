@@ -14,6 +14,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 namespace cfq {
 
@@ -97,6 +98,22 @@ private slots:
         QCOMPARE(shown[0].kind, Kind::Error);
         QCOMPARE(shown[0].text, std::string("Error! Project not Valid"));
         QVERIFY(QApplication::activeModalWidget() == nullptr);
+    }
+
+    void etherCATStepsOpenTheirEditors()
+    {
+        createProjectThroughDialog(QStringLiteral("Line"));
+        for (const auto& [button, editor] : {std::pair{"Btn_EtherCAT_Set_Group", "TFEtherCATSlave_Group"},
+                                             std::pair{"Btn_EtherCAT_Set_Access", "TFEtherCATSlave"}}) {
+            QString shown;
+            test::whenModalShown([&shown](QWidget* modal) {
+                shown = modal->objectName();
+                child<QPushButton>(modal, "Btn_Cancel")->click();
+            });
+            child<QPushButton>(window.get(), button)->click();
+            QCOMPARE(shown, QString::fromLatin1(editor));
+        }
+        QVERIFY(messages->takeShown().empty());
     }
 
     void labelsShowTheActiveConfiguration()
