@@ -49,36 +49,62 @@ bool allowedInXml(char32_t c)
 class Lines
 {
 public:
+    explicit Lines(std::size_t capacity) { m_text.reserve(capacity); }
+
     void line(int indent, std::string_view text)
     {
         m_text.append(static_cast<std::size_t>(indent), ' ');
         m_text.append(text);
-        m_text.append("\r\n");
+        endLine();
     }
     void tabbed(int tabs, std::string_view text)
     {
         m_text.append(static_cast<std::size_t>(tabs), '\t');
         m_text.append(text);
-        m_text.append("\r\n");
+        endLine();
     }
-    void blank() { m_text.append("\r\n"); }
+    void blank() { endLine(); }
     void open(int indent, std::string_view tag, std::string_view attributes = {})
     {
-        line(indent, "<" + std::string(tag) + spaced(attributes) + ">");
+        m_text.append(static_cast<std::size_t>(indent), ' ');
+        startTag(tag, attributes);
+        endLine();
     }
-    void close(int indent, std::string_view tag) { line(indent, "</" + std::string(tag) + ">"); }
+    void close(int indent, std::string_view tag)
+    {
+        m_text.append(static_cast<std::size_t>(indent), ' ');
+        endTag(tag);
+        endLine();
+    }
     void element(int indent, std::string_view tag, std::string_view text, std::string_view attributes = {})
     {
-        line(indent, "<" + std::string(tag) + spaced(attributes) + ">" + std::string(text) + "</" +
-                         std::string(tag) + ">");
+        m_text.append(static_cast<std::size_t>(indent), ' ');
+        startTag(tag, attributes);
+        m_text.append(text);
+        endTag(tag);
+        endLine();
     }
     std::string take() { return std::move(m_text); }
 
 private:
-    static std::string spaced(std::string_view attributes)
+    void startTag(std::string_view tag, std::string_view attributes)
     {
-        return attributes.empty() ? std::string() : " " + std::string(attributes);
+        m_text.push_back('<');
+        m_text.append(tag);
+        if (!attributes.empty()) {
+            m_text.push_back(' ');
+            m_text.append(attributes);
+        }
+        m_text.push_back('>');
     }
+    void endTag(std::string_view tag)
+    {
+        m_text.append("</");
+        m_text.append(tag);
+        m_text.push_back('>');
+    }
+    void endLine() { m_text.append("\r\n"); }
+
     std::string m_text;
 };
 
@@ -252,6 +278,20 @@ void writeTail(Lines& out, const EsiDescription& esi)
     out.close(0, "EtherCATInfo");
 }
 
+// Enough room for the fixed lines with their three icons and for every
+// entry with its filler, so that the text is built without copying it again.
+std::size_t expectedSize(const EsiDescription& esi)
+{
+    constexpr std::size_t kFixedLines = 5000;
+    constexpr std::size_t kPerEntry = 400;
+    std::size_t size = kFixedLines + 3 * esiIconHex().size() + 2 * esi.productName.size();
+    for (const auto* rules : {&esi.outputRules, &esi.inputRules}) {
+        for (const TEtherCAT_Rule& rule : *rules)
+            size += kPerEntry + rule.Name.size();
+    }
+    return size;
+}
+
 } // namespace
 
 std::string xmlText(std::string_view text)
@@ -283,7 +323,7 @@ std::string xmlText(std::string_view text)
 
 std::string esiText(const EsiDescription& esi)
 {
-    Lines out;
+    Lines out(expectedSize(esi));
     writeHead(out, esi, xmlText(esi.productName));
     writePdos(out, kRxPdo, esi.outputRules);
     writePdos(out, kTxPdo, esi.inputRules);
