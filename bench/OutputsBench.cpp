@@ -122,7 +122,8 @@ public:
 
     cfq::outputs::ProjectDocuments documents() const
     {
-        return {m_folder / "ParGen.xml", m_folder / "EtherCAT_Slave.xml", m_folder / "EtherCAT_Slave_Group.xml"};
+        return {m_folder / "ParGen.xml", m_folder / "EtherCAT_Slave.xml",
+                m_folder / "EtherCAT_Slave_Group.xml"};
     }
 
 private:

@@ -43,7 +43,9 @@ void printToolHelp(std::ostream& out)
 
 void printCommandHelp(const CliCommand& command, std::ostream& out)
 {
-    out << "Usage: " << usageLine(command) << "\n" << command.summary << "\n\n" << command.description << '\n';
+    out << "Usage: " << usageLine(command) << "\n"
+        << command.summary << "\n\n"
+        << command.description << '\n';
 }
 
 int usageError(std::ostream& err, const std::string& message, const std::string& helpCommand)

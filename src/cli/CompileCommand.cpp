@@ -15,7 +15,8 @@ ExitCode runCompile(const std::vector<std::string>& arguments, CliIo& io)
     const auto state = openProjectArgument(arguments[0], io.texts);
     if (!state)
         return io.dataError(state.error());
-    if (const Status written = outputs::compileAndWriteDeviceImages(state.value(), kDecimalSeparator); !written)
+    if (const Status written = outputs::compileAndWriteDeviceImages(state.value(), kDecimalSeparator);
+        !written)
         return io.dataError(written.error());
     const std::filesystem::path folder = state.value().Project_Path / device::kImageFolder;
     io.out << (folder / device::kParameterImageFile).string() << '\n'

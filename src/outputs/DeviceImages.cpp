@@ -46,8 +46,8 @@ std::string describe(const Overflow& overflow, const TextTable& texts)
 
 } // namespace
 
-Result<DeviceImages> Compile_Device_Images(const ProjectDocuments& documents, std::string_view decimalSeparator,
-                                           const TextTable& texts)
+Result<DeviceImages> Compile_Device_Images(const ProjectDocuments& documents,
+                                           std::string_view decimalSeparator, const TextTable& texts)
 {
     auto parameters = loadIfPresent(documents.parameters);
     if (!parameters)
@@ -76,7 +76,8 @@ Status Write_Device_Images(const DeviceImages& images, const std::filesystem::pa
     std::filesystem::create_directories(folder, error);
     if (error)
         return Status::failure("Cannot create \"" + folder.string() + "\": " + error.message());
-    if (Status written = writeFileAtomically(folder / device::kParameterImageFile, asText(images.bank1)); !written)
+    if (Status written = writeFileAtomically(folder / device::kParameterImageFile, asText(images.bank1));
+        !written)
         return written;
     return writeFileAtomically(folder / device::kProcessDataImageFile, asText(images.bank2));
 }

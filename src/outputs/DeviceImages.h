@@ -26,8 +26,8 @@ struct DeviceImages
 // separator. Fails, naming the file and the parser's message, when a document
 // is not well-formed, and with text 1106 followed by what overflowed when the
 // project does not fit in the device's memory.
-Result<DeviceImages> Compile_Device_Images(const ProjectDocuments& documents, std::string_view decimalSeparator,
-                                           const TextTable& texts);
+Result<DeviceImages> Compile_Device_Images(const ProjectDocuments& documents,
+                                           std::string_view decimalSeparator, const TextTable& texts);
 
 // Write device images: bank1.bin, then bank2.bin, each written atomically
 // into the project's bin folder (created when missing).

@@ -27,7 +27,8 @@ inline constexpr std::uint32_t kEntrySize = 32;
 inline constexpr std::uint32_t kSlaveToMasterTableOffset = kHeaderSize;
 inline constexpr std::uint32_t kMasterToSlaveTableOffset =
     kSlaveToMasterTableOffset + kEntriesPerDirection * kEntrySize;
-inline constexpr std::uint32_t kGroupTableOffset = kMasterToSlaveTableOffset + kEntriesPerDirection * kEntrySize;
+inline constexpr std::uint32_t kGroupTableOffset =
+    kMasterToSlaveTableOffset + kEntriesPerDirection * kEntrySize;
 // Two address lists of 16 slots, the two counts and two spare bytes.
 inline constexpr std::uint32_t kEmptyStringOffset = kGroupTableOffset + 2 * kGroupsPerDirection * 4 + 4;
 inline constexpr std::uint32_t kStringAreaOffset = kEmptyStringOffset + 1;

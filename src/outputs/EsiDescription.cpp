@@ -33,7 +33,8 @@ std::vector<TEtherCAT_Rule> rulesOf(pugi::xml_node direction)
     for (pugi::xml_node row : direction.children()) {
         if (!isEnabledRow(row))
             continue;
-        rules.push_back(ruleOf(xml::attributeText(row, "Type"), readInt32Or(xml::attributeText(row, "Length"), 0),
+        rules.push_back(ruleOf(xml::attributeText(row, "Type"),
+                               readInt32Or(xml::attributeText(row, "Length"), 0),
                                xml::attributeText(row, "Name")));
     }
     return rules;

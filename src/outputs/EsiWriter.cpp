@@ -17,7 +17,8 @@ constexpr const char* kProductCode = "00000E00";
 std::string hex(std::int64_t value, int digits)
 {
     char text[16];
-    std::snprintf(text, sizeof text, "%0*X", digits, static_cast<unsigned>(static_cast<std::uint32_t>(value)));
+    std::snprintf(text, sizeof text, "%0*X", digits,
+                  static_cast<unsigned>(static_cast<std::uint32_t>(value)));
     return text;
 }
 
@@ -111,8 +112,9 @@ private:
 void writeHead(Lines& out, const EsiDescription& esi, const std::string& productName)
 {
     out.line(0, R"(<?xml version="1.0"?>)");
-    out.open(0, "EtherCATInfo",
-             R"(xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" xsi:noNamespaceSchemaLocation="EtherCATInfo.xsd" Version="1.6")");
+    out.open(
+        0, "EtherCATInfo",
+        R"(xmlns:xsi="http://www.w3.org/2001/XMLSchema-instance" xsi:noNamespaceSchemaLocation="EtherCATInfo.xsd" Version="1.6")");
     out.open(2, "Vendor");
     out.element(4, "Id", "#x00000A3C");
     out.element(4, "Name", kVendorName);
@@ -130,7 +132,8 @@ void writeHead(Lines& out, const EsiDescription& esi, const std::string& product
     out.open(4, "Devices");
     out.open(6, "Device", R"(Physics="YY")");
     out.element(8, "Type", productName,
-                "ProductCode=\"#x" + std::string(kProductCode) + "\" RevisionNo=\"#x" + hex(esi.revision, 2) + "\"");
+                "ProductCode=\"#x" + std::string(kProductCode) + "\" RevisionNo=\"#x" + hex(esi.revision, 2) +
+                    "\"");
     out.element(8, "Name", productName, R"(LcId="1033")");
     out.element(8, "Name", productName, R"(LcId="1031")");
     out.open(8, "Info");
@@ -153,10 +156,12 @@ void writeHead(Lines& out, const EsiDescription& esi, const std::string& product
     out.element(8, "GroupType", kGroupName);
     out.element(8, "Fmmu", "Outputs");
     out.element(8, "Fmmu", "Inputs");
-    out.element(8, "Sm", "MBoxOut",
-                R"(MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x26" Enable="0")");
-    out.element(8, "Sm", "MBoxIn",
-                R"(MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x22" Enable="0")");
+    out.element(
+        8, "Sm", "MBoxOut",
+        R"(MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x26" Enable="0")");
+    out.element(
+        8, "Sm", "MBoxIn",
+        R"(MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x22" Enable="0")");
     out.element(8, "Sm", "Outputs",
                 "StartAddress=\"#x" + hex(outputsAddress(processDataSize(esi.inputRules)), 4) +
                     R"(" ControlByte="#x64" DefaultSize="1" Enable="1")");
@@ -203,7 +208,8 @@ void writePdos(Lines& out, const PdoKind& kind, const std::vector<TEtherCAT_Rule
     for (std::size_t i = 0; i < rules.size(); ++i) {
         const TEtherCAT_Rule& rule = rules[i];
         if (i % kEntriesPerPdo == 0) {
-            out.open(8, kind.tag, "Mandatory=\"true\" Fixed=\"true\" Sm=\"" + std::string(kind.syncManager) + "\"");
+            out.open(8, kind.tag,
+                     "Mandatory=\"true\" Fixed=\"true\" Sm=\"" + std::string(kind.syncManager) + "\"");
             out.element(10, "Index", "#x" + hex(kind.pdoIndexBase + pdo, 4));
             out.element(10, "Name", kind.namePrefix + pdoNumber(pdo));
             out.blank();
@@ -246,7 +252,8 @@ struct OpMode
     const char* assignActivate;
 };
 
-constexpr std::array<OpMode, 2> kOpModes = {{{"Synchron", "SM-Synchron", "#x0"}, {"DC", "DC-Synchron", "#x300"}}};
+constexpr std::array<OpMode, 2> kOpModes = {
+    {{"Synchron", "SM-Synchron", "#x0"}, {"DC", "DC-Synchron", "#x300"}}};
 
 void writeTail(Lines& out, const EsiDescription& esi)
 {

@@ -81,7 +81,8 @@ std::optional<DecimalParts> splitDecimal(std::string_view text, std::string_view
     const std::size_t firstNonZero = digits.find_first_not_of('0');
     parts.allZero = firstNonZero == std::string::npos;
     if (!parts.allZero)
-        parts.order = static_cast<long long>(integer.size()) - static_cast<long long>(firstNonZero) + exponent;
+        parts.order =
+            static_cast<long long>(integer.size()) - static_cast<long long>(firstNonZero) + exponent;
     parts.plain = (integer.empty() ? "0" : integer) + "." + (fraction.empty() ? "0" : fraction) + "e" +
                   std::to_string(exponent);
     return parts;
@@ -157,8 +158,8 @@ std::optional<Bytes> initialValueBytes(DataType type, std::uint8_t length, std::
         return integerBytes(text, fixedSizeOf(type));
     case DataType::Float32: {
         Bytes bytes;
-        appendLittleEndian(bytes, std::bit_cast<std::uint32_t>(readDecimal(text, decimalSeparator).value_or(0.0f)),
-                           4);
+        appendLittleEndian(
+            bytes, std::bit_cast<std::uint32_t>(readDecimal(text, decimalSeparator).value_or(0.0f)), 4);
         return bytes;
     }
     case DataType::String:

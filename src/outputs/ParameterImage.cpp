@@ -77,7 +77,10 @@ public:
         return value ? readInt32Or(*value, fallback) : fallback;
     }
 
-    bool flag(const char* name, const char* set) const { return text(name) == std::optional<std::string>(set); }
+    bool flag(const char* name, const char* set) const
+    {
+        return text(name) == std::optional<std::string>(set);
+    }
 
     Octets octets(const std::array<const char*, 4>& names, const Octets& fallbacks) const
     {
@@ -138,10 +141,12 @@ std::uint32_t baudRateOf(std::int32_t index)
 
 void readParameters(Bytes& image, const ParameterReader& in)
 {
-    storeOctets(image, kIpAddress,
-                in.octets({"Ethernet_IP1", "Ethernet_IP2", "Ethernet_IP3", "Ethernet_IP4"}, {192, 168, 0, 10}));
-    storeOctets(image, kSubnetMask,
-                in.octets({"Ethernet_SM1", "Ethernet_SM2", "Ethernet_SM3", "Ethernet_SM4"}, {255, 255, 255, 0}));
+    storeOctets(
+        image, kIpAddress,
+        in.octets({"Ethernet_IP1", "Ethernet_IP2", "Ethernet_IP3", "Ethernet_IP4"}, {192, 168, 0, 10}));
+    storeOctets(
+        image, kSubnetMask,
+        in.octets({"Ethernet_SM1", "Ethernet_SM2", "Ethernet_SM3", "Ethernet_SM4"}, {255, 255, 255, 0}));
     const Octets gateway =
         in.octets({"Ethernet_GAT1", "Ethernet_GAT2", "Ethernet_GAT3", "Ethernet_GAT4"}, {192, 168, 0, 1});
     storeOctets(image, kGateway, in.flag("Ethernet_EN_GAT", "1") ? gateway : Octets{255, 255, 255, 255});
@@ -153,13 +158,14 @@ void readParameters(Bytes& image, const ParameterReader& in)
     const std::int32_t stopBits = in.number("SERIAL_STOPBITS", 0);
     image[kStopBits] = static_cast<std::uint8_t>(stopBits == 1 ? 2 : stopBits);
 
-    const unsigned dhcp = (in.flag("Eth_Conn_DHCP_Cable", "1") ? 1u : 0u) | (in.flag("Eth_Conn_DHCP_WiFi", "1") ? 2u : 0u);
+    const unsigned dhcp =
+        (in.flag("Eth_Conn_DHCP_Cable", "1") ? 1u : 0u) | (in.flag("Eth_Conn_DHCP_WiFi", "1") ? 2u : 0u);
     storeLittleEndian(&image[kDhcpFlags], dhcp, 2);
     storeName(image, kDeviceName, kDeviceNameField, in.text("Eth_Conn_Device_Name").value_or(""));
     if (in.flag("Eth_Conn_Enable_DNS", "1")) {
         storeOctets(image, kSecondaryDns,
-                    in.octets({"Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2", "Eth_Conn_Secondary_DNS3",
-                               "Eth_Conn_Secondary_DNS4"},
+                    in.octets({"Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2",
+                               "Eth_Conn_Secondary_DNS3", "Eth_Conn_Secondary_DNS4"},
                               {8, 8, 4, 4}));
         storeOctets(image, kPrimaryDns,
                     in.octets({"Eth_Conn_Primary_DNS1", "Eth_Conn_Primary_DNS2", "Eth_Conn_Primary_DNS3",

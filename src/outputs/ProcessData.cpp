@@ -82,15 +82,17 @@ TEtherCAT_pd entryOf(pugi::xml_node row, const DirectionInput& input, std::size_
     const DataType type = dataTypeOf(xml::attributeText(row, "Type"));
     entry.Data_Type = static_cast<std::uint8_t>(type);
     const std::uint8_t fixedSize = fixedSizeOf(type);
-    entry.length =
-        fixedSize != 0 ? fixedSize : static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, "Length"), 1));
+    entry.length = fixedSize != 0
+                       ? fixedSize
+                       : static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, "Length"), 1));
     entry.position = static_cast<std::uint32_t>(readInt32Or(xml::attributeText(row, "Position"), 0));
     entry.bit_address = static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, "BitStart"), 0));
     entry.subindex = static_cast<std::uint32_t>(number);
     entry.group_index = groupIndexOf(input.groups, number);
 
     if (slaveToMaster) {
-        if (auto value = initialValueBytes(type, entry.length, xml::attributeText(row, "InitValue"), decimalSeparator)) {
+        if (auto value = initialValueBytes(type, entry.length, xml::attributeText(row, "InitValue"),
+                                           decimalSeparator)) {
             entry.init_value = std::move(*value);
             entry.init_value_Add = static_cast<std::uint32_t>(cursors.initialValue);
             cursors.initialValue += entry.length;

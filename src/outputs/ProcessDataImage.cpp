@@ -124,15 +124,15 @@ std::optional<Overflow> findOverflow(const ProcessData& data)
     }
     for (std::size_t d = 0; d < kDirections.size(); ++d) {
         if (groups[d]->size() > device::kGroupsPerDirection)
-            return Overflow{Overflow::Kind::Groups, kDirections[d], groups[d]->size(), device::kGroupsPerDirection};
+            return Overflow{Overflow::Kind::Groups, kDirections[d], groups[d]->size(),
+                            device::kGroupsPerDirection};
     }
     if (data.header.siiConfig.size() > device::kSiiConfigBytes)
         return Overflow{Overflow::Kind::SiiConfig, std::nullopt, data.header.siiConfig.size(),
                         device::kSiiConfigBytes};
     const std::uint64_t size = processDataImageSize(data);
     if (size > device::kProcessDataImageCapacity)
-        return Overflow{Overflow::Kind::ImageSize, std::nullopt, size,
-                        device::kProcessDataImageCapacity};
+        return Overflow{Overflow::Kind::ImageSize, std::nullopt, size, device::kProcessDataImageCapacity};
     return std::nullopt;
 }
 

@@ -33,7 +33,8 @@ pugi::xml_node variableRows(pugi::xml_node root, Direction direction)
 
 pugi::xml_node groupRows(pugi::xml_node root, Direction direction)
 {
-    return xml::childElement(root, direction == Direction::SlaveToMaster ? "Slave_to_Master" : "Master_to_Slave");
+    return xml::childElement(root,
+                             direction == Direction::SlaveToMaster ? "Slave_to_Master" : "Master_to_Slave");
 }
 
 bool isEnabledRow(pugi::xml_node row)

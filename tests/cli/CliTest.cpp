@@ -45,13 +45,15 @@ TEST_F(CliFixture, CompileWritesTheImagesOfUpdateDevice)
 
     EXPECT_EQ(result.exitCode, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, (project / "bin" / "bank1.bin").string() + "\n" + (project / "bin" / "bank2.bin").string() + "\n");
+    EXPECT_EQ(result.out, (project / "bin" / "bank1.bin").string() + "\n" +
+                              (project / "bin" / "bank2.bin").string() + "\n");
 
     TextTable texts;
     texts.Init_Text_Table();
     const auto images = outputs::Compile_Device_Images(documentsOf(project), ".", texts);
     ASSERT_TRUE(images.ok()) << images.error();
-    EXPECT_EQ(cfq::test::readFile(project / "bin" / "bank1.bin"), std::string(outputs::asText(images.value().bank1)));
+    EXPECT_EQ(cfq::test::readFile(project / "bin" / "bank1.bin"),
+              std::string(outputs::asText(images.value().bank1)));
     const std::string bank2 = cfq::test::readFile(project / "bin" / "bank2.bin");
     EXPECT_EQ(bank2, std::string(outputs::asText(images.value().bank2)));
     ASSERT_EQ(bank2.size(), 16662u) << "names, group names and initial values of the fixture";
@@ -92,7 +94,8 @@ TEST_F(CliFixture, MalformedDocumentIsADataErrorAndNothingIsWritten)
 {
     const fs::path project = copyProject("Malformed");
     const fs::path target = m_dir / "out.xml";
-    for (const CliRun& result : {run({"compile", project.string()}), run({"esi", project.string(), target.string()})}) {
+    for (const CliRun& result :
+         {run({"compile", project.string()}), run({"esi", project.string(), target.string()})}) {
         EXPECT_EQ(result.exitCode, 1);
         EXPECT_EQ(result.out, "");
         EXPECT_TRUE(result.err.starts_with("cfq4410-cli: ")) << result.err;
@@ -123,7 +126,8 @@ TEST_F(CliFixture, MissingOrWrongProjectFolderIsADataError)
     const fs::path missing = m_dir / "NoSuchProject";
     CliRun result = run({"compile", missing.string()});
     EXPECT_EQ(result.exitCode, 1);
-    EXPECT_EQ(result.err, "cfq4410-cli: Error! Project not Valid: \"" + missing.string() + "\" does not exist\n");
+    EXPECT_EQ(result.err,
+              "cfq4410-cli: Error! Project not Valid: \"" + missing.string() + "\" does not exist\n");
 
     const fs::path file = m_dir / "file.txt";
     cfq::test::writeFile(file, "x");

@@ -1,5 +1,5 @@
-#include "outputs/ProjectFixture.h"
 #include "app/AppState.h"
+#include "outputs/ProjectFixture.h"
 #include "projects/Projects.h"
 
 #include <gtest/gtest.h>
@@ -68,14 +68,14 @@ INSTANTIATE_TEST_SUITE_P(
         OverflowCase{"257 enabled outputs",
                      [](const ProjectFolder& p) { p.writeVariables({}, variables(257)); },
                      "Master To Slave: 257 enabled variables (at most 256)"},
-        OverflowCase{"17 named groups",
-                     [](const ProjectFolder& p) { p.writeGroups({}, groups(17)); },
+        OverflowCase{"17 named groups", [](const ProjectFolder& p) { p.writeGroups({}, groups(17)); },
                      "Master To Slave: 17 groups (at most 16)"},
-        OverflowCase{"15 SII bytes",
-                     [](const ProjectFolder& p) {
-                         p.writeParameters({{"EtherCAT_Slave_Eeprom_Config", "0102030405060708090A0B0C0D0E0F"}});
-                     },
-                     "EtherCAT_Slave_Eeprom_Config: 15 bytes (at most 14)"},
+        OverflowCase{
+            "15 SII bytes",
+            [](const ProjectFolder& p) {
+                p.writeParameters({{"EtherCAT_Slave_Eeprom_Config", "0102030405060708090A0B0C0D0E0F"}});
+            },
+            "EtherCAT_Slave_Eeprom_Config: 15 bytes (at most 14)"},
         OverflowCase{"long names",
                      [](const ProjectFolder& p) { p.writeVariables(variables(256, std::string(500, 'n'))); },
                      "bank2.bin: 144813 bytes (at most 131072)"}));
@@ -126,7 +126,8 @@ TEST_P(MalformedDocument, StopsTheCompileNamingTheFileAndWritesNothing)
     const Status status = compileAndWriteDeviceImages(stateFor(project), ".");
     ASSERT_FALSE(status.ok());
     EXPECT_NE(status.error().find(GetParam()), std::string::npos) << status.error();
-    EXPECT_NE(status.error().find("mismatch"), std::string::npos) << "the parser's message: " << status.error();
+    EXPECT_NE(status.error().find("mismatch"), std::string::npos)
+        << "the parser's message: " << status.error();
     EXPECT_EQ(cfq::test::readFile(project.folder() / "bin" / "bank1.bin"), "old");
     EXPECT_FALSE(std::filesystem::exists(project.folder() / "bin" / "bank2.bin"));
 }
@@ -137,12 +138,14 @@ INSTANTIATE_TEST_SUITE_P(EachDocument, MalformedDocument,
 TEST(DeviceImages, MissingContainersReadAsEmptyDirections)
 {
     ProjectFolder project;
-    project.writeDocument("EtherCAT_Slave.xml",
-                          "<!-- before the root --><EtherCAT_Slave><EtherCAT_Slave_Variables>"
-                          "<EtherCAT_Slave_To_Master><row Enable=\"Y\" Type=\"Bool\"/></EtherCAT_Slave_To_Master>"
-                          "</EtherCAT_Slave_Variables></EtherCAT_Slave>");
-    project.writeDocument("EtherCAT_Slave_Group.xml",
-                          "<Other><Slave_to_Master><row Group_Name=\"G\" Num_Variables=\"1\"/></Slave_to_Master></Other>");
+    project.writeDocument(
+        "EtherCAT_Slave.xml",
+        "<!-- before the root --><EtherCAT_Slave><EtherCAT_Slave_Variables>"
+        "<EtherCAT_Slave_To_Master><row Enable=\"Y\" Type=\"Bool\"/></EtherCAT_Slave_To_Master>"
+        "</EtherCAT_Slave_Variables></EtherCAT_Slave>");
+    project.writeDocument(
+        "EtherCAT_Slave_Group.xml",
+        "<Other><Slave_to_Master><row Group_Name=\"G\" Num_Variables=\"1\"/></Slave_to_Master></Other>");
     const auto images = project.compile();
     ASSERT_TRUE(images.ok()) << images.error();
     const Bytes& image = images.value().bank2;

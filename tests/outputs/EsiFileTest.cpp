@@ -1,5 +1,5 @@
-#include "outputs/ProjectFixture.h"
 #include "outputs/EsiIcon.h"
+#include "outputs/ProjectFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +26,8 @@ std::string join(const std::vector<std::string>& lines)
 
 // The lines of the file before the PDOs and after them, for a device with the
 // given Type line, outputs address and alias.
-std::vector<std::string> headLines(const std::string& typeLine, const std::string& name, const std::string& outputs)
+std::vector<std::string> headLines(const std::string& typeLine, const std::string& name,
+                                   const std::string& outputs)
 {
     const std::string& icon = esiIconHex();
     return {
@@ -73,7 +74,8 @@ std::vector<std::string> headLines(const std::string& typeLine, const std::strin
         "        <Fmmu>Inputs</Fmmu>",
         R"(        <Sm MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x26" Enable="0">MBoxOut</Sm>)",
         R"(        <Sm MinSize="0" MaxSize="0" DefaultSize="0" StartAddress="#x1FFF" ControlByte="#x22" Enable="0">MBoxIn</Sm>)",
-        R"(        <Sm StartAddress="#x)" + outputs + R"(" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)",
+        R"(        <Sm StartAddress="#x)" + outputs +
+            R"(" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)",
         R"(        <Sm StartAddress="#x1000" ControlByte="#x20" DefaultSize="1" Enable="1">Inputs</Sm>)",
     };
 }
@@ -138,9 +140,9 @@ TEST(EsiFile, IdentityComesFromTheParameterDocument)
     project.writeParameters({{"EtherCAT_Slave_Revision_Number", "26"},
                              {"EtherCAT_Slave_Name", "Conv"},
                              {"EtherCAT_Slave_Node_Address", "258"}});
-    const std::string expected = join(concat(
-        headLines(R"(<Type ProductCode="#x00000E00" RevisionNo="#x1A">Conv</Type>)", "Conv", "1000"),
-        tailLines("0201")));
+    const std::string expected = join(
+        concat(headLines(R"(<Type ProductCode="#x00000E00" RevisionNo="#x1A">Conv</Type>)", "Conv", "1000"),
+               tailLines("0201")));
     EXPECT_EQ(project.esi(), expected);
 }
 
@@ -166,16 +168,22 @@ TEST_P(EsiIdentity, ReadsTheParameterDocumentWithItsFallbacks)
 INSTANTIATE_TEST_SUITE_P(
     Table, EsiIdentity,
     testing::Values(
-        IdentityCase{{{"EtherCAT_Slave_Revision_Number", "4294967295"}},
-                     R"(        <Type ProductCode="#x00000E00" RevisionNo="#xFFFFFFFF">EtherCAT Slave</Type>)"},
-        IdentityCase{{{"EtherCAT_Slave_Revision_Number", "2147483648"}},
-                     R"(        <Type ProductCode="#x00000E00" RevisionNo="#x80000000">EtherCAT Slave</Type>)"},
+        IdentityCase{
+            {{"EtherCAT_Slave_Revision_Number", "4294967295"}},
+            R"(        <Type ProductCode="#x00000E00" RevisionNo="#xFFFFFFFF">EtherCAT Slave</Type>)"},
+        IdentityCase{
+            {{"EtherCAT_Slave_Revision_Number", "2147483648"}},
+            R"(        <Type ProductCode="#x00000E00" RevisionNo="#x80000000">EtherCAT Slave</Type>)"},
         IdentityCase{{{"EtherCAT_Slave_Revision_Number", "abc"}},
                      R"(        <Type ProductCode="#x00000E00" RevisionNo="#x00">EtherCAT Slave</Type>)"},
-        IdentityCase{{{"EtherCAT_Slave_Name", ""}}, R"(        <Type ProductCode="#x00000E00" RevisionNo="#x00"></Type>)"},
-        IdentityCase{{{"EtherCAT_Slave_Node_Address", "65537"}}, "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>"},
-        IdentityCase{{{"EtherCAT_Slave_Node_Address", "none"}}, "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>"},
-        IdentityCase{{{"EtherCAT_Slave_Node_Address", "192"}}, "          <ConfigData>800F00CC8813ff00C00000800000</ConfigData>"}));
+        IdentityCase{{{"EtherCAT_Slave_Name", ""}},
+                     R"(        <Type ProductCode="#x00000E00" RevisionNo="#x00"></Type>)"},
+        IdentityCase{{{"EtherCAT_Slave_Node_Address", "65537"}},
+                     "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>"},
+        IdentityCase{{{"EtherCAT_Slave_Node_Address", "none"}},
+                     "          <ConfigData>800F00CC8813ff00010000800000</ConfigData>"},
+        IdentityCase{{{"EtherCAT_Slave_Node_Address", "192"}},
+                     "          <ConfigData>800F00CC8813ff00C00000800000</ConfigData>"}));
 
 TEST(EsiIcon, IsA16By14BitmapInEveryImageElement)
 {
@@ -194,7 +202,9 @@ TEST(EsiIcon, IsA16By14BitmapInEveryImageElement)
     ProjectFolder project;
     const std::string text = project.esi();
     std::size_t count = 0;
-    for (std::size_t at = 0; (at = text.find("<ImageData16x14>" + esiIconHex() + "</ImageData16x14>", at)) != std::string::npos; ++at)
+    for (std::size_t at = 0;
+         (at = text.find("<ImageData16x14>" + esiIconHex() + "</ImageData16x14>", at)) != std::string::npos;
+         ++at)
         ++count;
     EXPECT_EQ(count, 3u);
 }

@@ -1,6 +1,6 @@
-#include "outputs/ProjectFixture.h"
 #include "outputs/EsiDescription.h"
 #include "outputs/EsiWriter.h"
+#include "outputs/ProjectFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -22,8 +22,9 @@ std::vector<std::string> linesOf(const std::string& text)
 std::vector<std::string> pdoLines(const std::string& esi, const std::string& kind)
 {
     const std::vector<std::string> lines = linesOf(esi);
-    const auto first = std::find_if(lines.begin(), lines.end(),
-                                    [&](const std::string& line) { return line.starts_with("        <" + kind + " "); });
+    const auto first = std::find_if(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.starts_with("        <" + kind + " ");
+    });
     const auto last = std::find(lines.rbegin(), lines.rend(), "        </" + kind + ">");
     if (first == lines.end() || last == lines.rend())
         return {};
@@ -46,7 +47,8 @@ std::vector<std::string> pdoStart(const std::string& kind, const std::string& sm
             "          <Index>#x" + index + "</Index>", "          <Name>" + name + "</Name>", ""};
 }
 
-std::vector<std::string> entry(const std::string& index, int bits, const std::string& name, const std::string& type)
+std::vector<std::string> entry(const std::string& index, int bits, const std::string& name,
+                               const std::string& type)
 {
     return {"          <Entry>",
             "            <Index>#x" + index + "</Index>",
@@ -60,8 +62,12 @@ std::vector<std::string> entry(const std::string& index, int bits, const std::st
 
 std::vector<std::string> filler(int bits)
 {
-    return {"\t\t\t\t\t<Entry>", "\t\t\t\t\t\t<Index>#x0</Index>", "\t\t\t\t\t\t<SubIndex>0</SubIndex>",
-            "\t\t\t\t\t\t<BitLen>" + std::to_string(bits) + "</BitLen>", "\t\t\t\t\t</Entry>", ""};
+    return {"\t\t\t\t\t<Entry>",
+            "\t\t\t\t\t\t<Index>#x0</Index>",
+            "\t\t\t\t\t\t<SubIndex>0</SubIndex>",
+            "\t\t\t\t\t\t<BitLen>" + std::to_string(bits) + "</BitLen>",
+            "\t\t\t\t\t</Entry>",
+            ""};
 }
 
 std::vector<std::string> operator+(std::vector<std::string> a, const std::vector<std::string>& b)
@@ -79,12 +85,13 @@ TEST(EsiPdo, BitRunIsCompletedByAFillerBeforeTheNextEntry)
                             {.type = "Int16", .name = "n"}});
     const std::string esi = project.esi();
 
-    EXPECT_EQ(pdoLines(esi, "TxPdo"), pdoStart("TxPdo", "3", "1A00", "Inputs_000") + entry("6000", 1, "b0", "BIT") +
-                                          entry("6001", 1, "b1", "BIT") + entry("6002", 1, "b2", "BIT") + filler(5) +
-                                          entry("6003", 16, "n", "INT") +
-                                          std::vector<std::string>{"        </TxPdo>"});
-    EXPECT_EQ(outputsSmLine(esi),
-              R"(        <Sm StartAddress="#x100C" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)");
+    EXPECT_EQ(pdoLines(esi, "TxPdo"),
+              pdoStart("TxPdo", "3", "1A00", "Inputs_000") + entry("6000", 1, "b0", "BIT") +
+                  entry("6001", 1, "b1", "BIT") + entry("6002", 1, "b2", "BIT") + filler(5) +
+                  entry("6003", 16, "n", "INT") + std::vector<std::string>{"        </TxPdo>"});
+    EXPECT_EQ(
+        outputsSmLine(esi),
+        R"(        <Sm StartAddress="#x100C" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)");
     EXPECT_TRUE(pdoLines(esi, "RxPdo").empty());
 }
 
@@ -116,8 +123,9 @@ TEST(EsiPdo, SeventeenOutputsMakeTwoPdos)
                std::vector<std::string>{"        </RxPdo>"};
     const std::string esi = project.esi();
     EXPECT_EQ(pdoLines(esi, "RxPdo"), expected);
-    EXPECT_EQ(outputsSmLine(esi),
-              R"(        <Sm StartAddress="#x1000" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)")
+    EXPECT_EQ(
+        outputsSmLine(esi),
+        R"(        <Sm StartAddress="#x1000" ControlByte="#x64" DefaultSize="1" Enable="1">Outputs</Sm>)")
         << "outputs do not move the outputs sync manager";
 }
 
@@ -130,11 +138,12 @@ TEST(EsiPdo, BitRunAcrossAPdoBoundaryIsFilledInTheLaterPdo)
 
     const std::vector<std::string> lines = pdoLines(project.esi(), "TxPdo");
     const std::vector<std::string> tail = std::vector<std::string>{"        </TxPdo>"} +
-                                          pdoStart("TxPdo", "3", "1A01", "Inputs_001") + entry("6010", 1, "b", "BIT") +
-                                          entry("6011", 1, "b", "BIT") + filler(5) +
-                                          std::vector<std::string>{"        </TxPdo>"};
+                                          pdoStart("TxPdo", "3", "1A01", "Inputs_001") +
+                                          entry("6010", 1, "b", "BIT") + entry("6011", 1, "b", "BIT") +
+                                          filler(5) + std::vector<std::string>{"        </TxPdo>"};
     ASSERT_GT(lines.size(), tail.size());
-    EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(tail.size()), lines.end()), tail);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - static_cast<std::ptrdiff_t>(tail.size()), lines.end()),
+              tail);
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "\t\t\t\t\t<Entry>"), 1);
 }
 
@@ -164,9 +173,14 @@ INSTANTIATE_TEST_SUITE_P(
     Table, SizedEntry,
     testing::Values(
         // A String takes n + 1 bytes in the inputs: 11 bytes, three buffers, next multiple of 4.
-        SizedCase{{.type = "String", .name = "s", .length = "10"}, entry("6000", 88, "s", "STRING(10)"), "1024"},
-        SizedCase{{.type = "Array", .name = "a", .length = "4"}, entry("6000", 32, "a", "ARRAY [0..3] OF BYTE"), "100C"},
-        SizedCase{{.type = "Array", .name = "a", .length = "255"}, entry("6000", 2040, "a", "ARRAY [0..254] OF BYTE"), "1300"},
+        SizedCase{
+            {.type = "String", .name = "s", .length = "10"}, entry("6000", 88, "s", "STRING(10)"), "1024"},
+        SizedCase{{.type = "Array", .name = "a", .length = "4"},
+                  entry("6000", 32, "a", "ARRAY [0..3] OF BYTE"),
+                  "100C"},
+        SizedCase{{.type = "Array", .name = "a", .length = "255"},
+                  entry("6000", 2040, "a", "ARRAY [0..254] OF BYTE"),
+                  "1300"},
         SizedCase{{.type = "Float32", .name = "f"}, entry("6000", 32, "f", "REAL"), "100C"},
         SizedCase{{.type = "Int32", .name = "d"}, entry("6000", 32, "d", "DINT"), "100C"},
         SizedCase{{.type = "UInt32", .name = "u"}, entry("6000", 32, "u", "UDINT"), "100C"},
@@ -179,15 +193,19 @@ TEST(EsiPdo, NamesAreEscapedAndTheFileParsesBack)
 {
     ProjectFolder project;
     project.writeParameters({{"EtherCAT_Slave_Name", "A&B <\"x\">"}});
-    project.writeVariables({{.type = "Int8", .name = "p&q<r"}}, {{.type = "Int8", .name = "Temp\xC2\xB0" "C"}});
+    project.writeVariables({{.type = "Int8", .name = "p&q<r"}}, {{.type = "Int8",
+                                                                  .name = "Temp\xC2\xB0"
+                                                                          "C"}});
     const std::string esi = project.esi();
 
     pugi::xml_document document;
     ASSERT_TRUE(document.load_buffer(esi.data(), esi.size()));
-    const pugi::xml_node device = document.child("EtherCATInfo").child("Descriptions").child("Devices").child("Device");
+    const pugi::xml_node device =
+        document.child("EtherCATInfo").child("Descriptions").child("Devices").child("Device");
     EXPECT_STREQ(device.child_value("Type"), "A&B <\"x\">");
     EXPECT_STREQ(device.child("TxPdo").child("Entry").child_value("Name"), "p&q<r");
-    EXPECT_STREQ(device.child("RxPdo").child("Entry").child_value("Name"), "Temp\xC2\xB0" "C");
+    EXPECT_STREQ(device.child("RxPdo").child("Entry").child_value("Name"), "Temp\xC2\xB0"
+                                                                           "C");
 }
 
 TEST(EsiText, ReplacesWhatXmlCannotHold)
@@ -195,14 +213,18 @@ TEST(EsiText, ReplacesWhatXmlCannotHold)
     EXPECT_EQ(xmlText("a&b<c>d\"e'f"), "a&amp;b&lt;c&gt;d&quot;e'f");
     EXPECT_EQ(xmlText("tab\tok"), "tab\tok");
     EXPECT_EQ(xmlText(std::string("bell\x07", 5)), "bell\xEF\xBF\xBD");
-    EXPECT_EQ(xmlText("bad\xFF" "byte"), "bad\xEF\xBF\xBD" "byte");
+    EXPECT_EQ(xmlText("bad\xFF"
+                      "byte"),
+              "bad\xEF\xBF\xBD"
+              "byte");
     EXPECT_EQ(xmlText("\xE2\x82\xAC"), "\xE2\x82\xAC");
 }
 
 TEST(EsiDescription, InputSizeCountsBitRunsAsWholeBytes)
 {
-    const std::vector<TEtherCAT_Rule> rules = {ruleOf("Bool", 0, ""), ruleOf("Bool", 0, ""), ruleOf("Int16", 2, ""),
-                                               ruleOf("Bool", 0, ""), ruleOf("String", 5, "")};
+    const std::vector<TEtherCAT_Rule> rules = {ruleOf("Bool", 0, ""), ruleOf("Bool", 0, ""),
+                                               ruleOf("Int16", 2, ""), ruleOf("Bool", 0, ""),
+                                               ruleOf("String", 5, "")};
     EXPECT_EQ(processDataSize(rules), 1 + 2 + 1 + 6);
     EXPECT_EQ(outputsAddress(0), 0x1000);
     EXPECT_EQ(outputsAddress(3), 0x100C);

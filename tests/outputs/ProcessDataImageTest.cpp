@@ -1,5 +1,5 @@
-#include "outputs/ProjectFixture.h"
 #include "outputs/DeviceMemory.h"
+#include "outputs/ProjectFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,9 @@ TEST(ProcessDataImage, EmptyProjectIsTheFixedPartOnly)
     const Bytes image = compiledBank2(project);
 
     Bytes expected(16557, 0);
-    const auto put32 = [&](std::size_t offset, std::uint32_t value) { storeLittleEndian(&expected[offset], value, 4); };
+    const auto put32 = [&](std::size_t offset, std::uint32_t value) {
+        storeLittleEndian(&expected[offset], value, 4);
+    };
     put32(20, 0x84028);
     put32(32, 0x80028);
     put32(36, 0x82028);
@@ -58,9 +60,10 @@ TEST(ProcessDataImage, OneVariableTemp)
     ASSERT_EQ(image.size(), 16564u);
     EXPECT_EQ(le16(image, 28), 1) << "slave-to-master entries";
     EXPECT_EQ(le16(image, 30), 0) << "master-to-slave entries";
-    EXPECT_EQ(slice(image, kS2mTable, 32), (Bytes{0x03, 0x02, 0x01, 0x00, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
-                                                  0xFF, 0xFF, 0xFF, 0xFF, 0xB2, 0x40, 0x08, 0x00, 0x04, 0x00, 0x00,
-                                                  0x00, 0xAD, 0x40, 0x08, 0x00}));
+    EXPECT_EQ(slice(image, kS2mTable, 32),
+              (Bytes{0x03, 0x02, 0x01, 0x00, 0,    0,    0,    0,    0,    0,    0,
+                     0,    0,    0,    0,    0,    0xFF, 0xFF, 0xFF, 0xFF, 0xB2, 0x40,
+                     0x08, 0x00, 0x04, 0x00, 0x00, 0x00, 0xAD, 0x40, 0x08, 0x00}));
     EXPECT_EQ(slice(image, kStrings, 5), (Bytes{'T', 'e', 'm', 'p', 0}));
     EXPECT_EQ(slice(image, 0x40B2, 2), (Bytes{0x05, 0x00}));
     EXPECT_EQ(slice(image, entryAt(kS2mTable, 1), 32), slice(image, entryAt(kM2sTable, 0), 32))
@@ -136,7 +139,10 @@ TEST(ProcessDataImage, NamelessGroupTakesNoNumberAndClaimsNothing)
 TEST(ProcessDataImage, NamesAreStoredAsUtf8AndEmptyNamesShareTheEmptyString)
 {
     ProjectFolder project;
-    project.writeVariables({{.type = "Int8", .name = "Temp\xC2\xB0" "C"}, {.type = "Int8", .name = ""},
+    project.writeVariables({{.type = "Int8",
+                             .name = "Temp\xC2\xB0"
+                                     "C"},
+                            {.type = "Int8", .name = ""},
                             {.type = "Int8", .name = "x"}});
     const Bytes image = compiledBank2(project);
 
@@ -174,8 +180,9 @@ INSTANTIATE_TEST_SUITE_P(Table, TypeTable,
                                          TypeCase{"UInt8", "1", {5, 1}}, TypeCase{"UInt16", "2", {6, 2}},
                                          TypeCase{"UInt32", "4", {7, 4}}, TypeCase{"Float32", "4", {8, 4}},
                                          TypeCase{"String", "7", {9, 7}}, TypeCase{"Array", "255", {10, 255}},
-                                         TypeCase{"Array", "300", {10, 44}}, TypeCase{"Array", "ten", {10, 1}},
-                                         TypeCase{"string", "5", {0, 5}}, TypeCase{"Word", "3", {0, 3}}));
+                                         TypeCase{"Array", "300", {10, 44}},
+                                         TypeCase{"Array", "ten", {10, 1}}, TypeCase{"string", "5", {0, 5}},
+                                         TypeCase{"Word", "3", {0, 3}}));
 
 TEST(ProcessDataImage, InitialValuesFollowTheStringsInEntryOrder)
 {

@@ -87,13 +87,15 @@ void ProjectFolder::writeVariables(const std::vector<Variable>& slaveToMaster,
                                    const std::vector<Variable>& masterToSlave) const
 {
     pugi::xml_document document;
-    pugi::xml_node variables = startDocument(document, "EtherCAT_Slave").append_child("EtherCAT_Slave_Variables");
+    pugi::xml_node variables =
+        startDocument(document, "EtherCAT_Slave").append_child("EtherCAT_Slave_Variables");
     appendRows(variables.append_child("EtherCAT_Slave_To_Master"), slaveToMaster);
     appendRows(variables.append_child("EtherCAT_Master_To_Slave"), masterToSlave);
     save(document, documents().variables);
 }
 
-void ProjectFolder::writeGroups(const std::vector<Group>& slaveToMaster, const std::vector<Group>& masterToSlave) const
+void ProjectFolder::writeGroups(const std::vector<Group>& slaveToMaster,
+                                const std::vector<Group>& masterToSlave) const
 {
     pugi::xml_document document;
     pugi::xml_node root = startDocument(document, "PROFINET_Master_to_Modbus_TCP_Master");

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "support/TempDir.h"
 #include "outputs/Bytes.h"
 #include "outputs/DeviceImages.h"
 #include "outputs/ProjectDocuments.h"
+#include "support/TempDir.h"
 
 #include <optional>
 #include <string>
@@ -47,7 +47,8 @@ public:
     // EtherCAT_Slave.xml; master-to-slave rows get no InitValue unless given.
     void writeVariables(const std::vector<Variable>& slaveToMaster,
                         const std::vector<Variable>& masterToSlave = {}) const;
-    void writeGroups(const std::vector<Group>& slaveToMaster, const std::vector<Group>& masterToSlave = {}) const;
+    void writeGroups(const std::vector<Group>& slaveToMaster,
+                     const std::vector<Group>& masterToSlave = {}) const;
     // Any bytes under a document's file name.
     void writeDocument(const std::string& fileName, const std::string& text) const;
 

@@ -1,5 +1,5 @@
-#include "outputs/ProjectFixture.h"
 #include "outputs/EsiFile.h"
+#include "outputs/ProjectFixture.h"
 #include "outputs/Unicode.h"
 #include "platform/Xml.h"
 
@@ -21,9 +21,10 @@ public:
     std::string parameters()
     {
         std::string text = "<Par_Gen>";
-        for (const char* name : {"EtherCAT_Slave_Name", "EtherCAT_Slave_Node_Address", "EtherCAT_Slave_Revision_Number",
-                                 "EtherCAT_Slave_Eeprom_Config", "SERIAL_BAUDRATE", "SERIAL_STOPBITS", "Ethernet_IP1",
-                                 "Eth_Conn_Device_Name", "Eth_Conn_Enable_DNS", "Ethernet_EN_GAT"}) {
+        for (const char* name :
+             {"EtherCAT_Slave_Name", "EtherCAT_Slave_Node_Address", "EtherCAT_Slave_Revision_Number",
+              "EtherCAT_Slave_Eeprom_Config", "SERIAL_BAUDRATE", "SERIAL_STOPBITS", "Ethernet_IP1",
+              "Eth_Conn_Device_Name", "Eth_Conn_Enable_DNS", "Ethernet_EN_GAT"}) {
             if (chance(4))
                 text += std::string("<") + name + ">" + escaped(value()) + "</" + name + ">";
         }
@@ -38,9 +39,11 @@ public:
             const int rows = pick(300);
             for (int i = 0; i < rows; ++i) {
                 text += "<row";
-                for (const char* name : {"Enable", "Type", "Length", "Name", "InitValue", "Position", "BitStart"}) {
+                for (const char* name :
+                     {"Enable", "Type", "Length", "Name", "InitValue", "Position", "BitStart"}) {
                     if (chance(5))
-                        text += std::string(" ") + name + "=\"" + escaped(std::string(name) == "Enable" && chance(3) ? "Y" : value()) + "\"";
+                        text += std::string(" ") + name + "=\"" +
+                                escaped(std::string(name) == "Enable" && chance(3) ? "Y" : value()) + "\"";
                 }
                 text += "/>";
             }
@@ -55,7 +58,8 @@ public:
         for (const char* direction : {"Slave_to_Master", "Master_to_Slave"}) {
             text += std::string("<") + direction + ">";
             for (int i = pick(20); i > 0; --i)
-                text += "<row Group_Name=\"" + escaped(value()) + "\" Num_Variables=\"" + escaped(value()) + "\"/>";
+                text += "<row Group_Name=\"" + escaped(value()) + "\" Num_Variables=\"" + escaped(value()) +
+                        "\"/>";
             text += std::string("</") + direction + ">";
         }
         return damaged(text + "</G>");
@@ -67,12 +71,43 @@ private:
 
     std::string value()
     {
-        static const std::vector<std::string> pool = {
-            "", "Y", "N", "0", "1", "-1", "7", "255", "256", "2147483648", "-2147483649", "$FFFFFFFF",
-            "0x7FFFFFFFFFFFFFFF", "99999999999999999999", "1.5", "1e40", "-1e-50", "abc", "Bool", "Int8", "Int16",
-            "Int32", "UInt8", "UInt16", "UInt32", "Float32", "String", "Array", "ARRAY", "zz0A", "0A0B0C",
-            "800F00CC8813ff00000000800000FFFF", "&<>\"'", "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\xFF\xFE",
-            std::string(1000, 'n'), std::string(70, '9')};
+        static const std::vector<std::string> pool = {"",
+                                                      "Y",
+                                                      "N",
+                                                      "0",
+                                                      "1",
+                                                      "-1",
+                                                      "7",
+                                                      "255",
+                                                      "256",
+                                                      "2147483648",
+                                                      "-2147483649",
+                                                      "$FFFFFFFF",
+                                                      "0x7FFFFFFFFFFFFFFF",
+                                                      "99999999999999999999",
+                                                      "1.5",
+                                                      "1e40",
+                                                      "-1e-50",
+                                                      "abc",
+                                                      "Bool",
+                                                      "Int8",
+                                                      "Int16",
+                                                      "Int32",
+                                                      "UInt8",
+                                                      "UInt16",
+                                                      "UInt32",
+                                                      "Float32",
+                                                      "String",
+                                                      "Array",
+                                                      "ARRAY",
+                                                      "zz0A",
+                                                      "0A0B0C",
+                                                      "800F00CC8813ff00000000800000FFFF",
+                                                      "&<>\"'",
+                                                      "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80",
+                                                      "\xFF\xFE",
+                                                      std::string(1000, 'n'),
+                                                      std::string(70, '9')};
         return pool[static_cast<std::size_t>(pick(static_cast<int>(pool.size())))];
     }
 
@@ -101,7 +136,8 @@ private:
             break;
         case 1:
             for (int flips = pick(8) + 1; flips > 0 && !text.empty(); --flips)
-                text[static_cast<std::size_t>(pick(static_cast<int>(text.size())))] = static_cast<char>(pick(256));
+                text[static_cast<std::size_t>(pick(static_cast<int>(text.size())))] =
+                    static_cast<char>(pick(256));
             break;
         default:
             break;
@@ -116,7 +152,8 @@ bool isCleanXmlText(const std::string& text)
 {
     for (std::size_t i = 0; i < text.size();) {
         const Utf8Character c = decodeUtf8(text, i);
-        if (!c.valid || (c.codePoint < 0x20 && c.codePoint != '\t' && c.codePoint != '\n' && c.codePoint != '\r'))
+        if (!c.valid ||
+            (c.codePoint < 0x20 && c.codePoint != '\t' && c.codePoint != '\n' && c.codePoint != '\r'))
             return false;
         i += c.length;
     }
