@@ -15,10 +15,12 @@ ExitCode runCompile(const std::vector<std::string>& arguments, CliIo& io)
     const auto state = openProjectArgument(arguments[0], io.texts);
     if (!state)
         return io.dataError(state.error());
-    if (const Status written = outputs::compileAndWriteDeviceImages(state.value(), kDecimalSeparator);
+    const AppState& project = state.value();
+    if (const Status written = outputs::compileAndWriteDeviceImages(
+            outputs::projectDocuments(project), project.Project_Path, kDecimalSeparator, io.texts);
         !written)
         return io.dataError(written.error());
-    const std::filesystem::path folder = state.value().Project_Path / device::kImageFolder;
+    const std::filesystem::path folder = project.Project_Path / device::kImageFolder;
     io.out << (folder / device::kParameterImageFile).string() << '\n'
            << (folder / device::kProcessDataImageFile).string() << '\n';
     return kSuccess;

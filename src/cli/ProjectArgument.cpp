@@ -21,7 +21,6 @@ Result<AppState> openProjectArgument(const std::string& folder, const TextTable&
         return Result<AppState>::failure(texts[kProjectNotValidText] + ": \"" + folder + "\" " + reason);
     }
     AppState state;
-    state.Text_Table = texts;
     state.Project_Path = path;
     state.Project_Name = path.filename().string();
     Set_Files(state);

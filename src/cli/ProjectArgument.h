@@ -8,8 +8,9 @@
 namespace cfq::cli {
 
 // The configurator's state with the project folder named on the command line
-// open, its document paths set and the given texts. Fails with text 18 and
-// the reason when the folder does not exist or is no folder.
+// open and its document paths set (the texts stay with the tool's CliIo).
+// Fails with text 18 and the reason when the folder does not exist or is no
+// folder.
 Result<AppState> openProjectArgument(const std::string& folder, const TextTable& texts);
 
 } // namespace cfq::cli

@@ -82,12 +82,20 @@ Status Write_Device_Images(const DeviceImages& images, const std::filesystem::pa
     return writeFileAtomically(folder / device::kProcessDataImageFile, asText(images.bank2));
 }
 
-Status compileAndWriteDeviceImages(const AppState& state, std::string_view decimalSeparator)
+Status compileAndWriteDeviceImages(const ProjectDocuments& documents,
+                                   const std::filesystem::path& projectFolder,
+                                   std::string_view decimalSeparator, const TextTable& texts)
 {
-    const auto images = Compile_Device_Images(projectDocuments(state), decimalSeparator, state.Text_Table);
+    const auto images = Compile_Device_Images(documents, decimalSeparator, texts);
     if (!images)
         return Status::failure(images.error());
-    return Write_Device_Images(images.value(), state.Project_Path);
+    return Write_Device_Images(images.value(), projectFolder);
+}
+
+Status compileAndWriteDeviceImages(const AppState& state, std::string_view decimalSeparator)
+{
+    return compileAndWriteDeviceImages(projectDocuments(state), state.Project_Path, decimalSeparator,
+                                       state.Text_Table);
 }
 
 } // namespace cfq::outputs

@@ -33,8 +33,13 @@ Result<DeviceImages> Compile_Device_Images(const ProjectDocuments& documents,
 // into the project's bin folder (created when missing).
 Status Write_Device_Images(const DeviceImages& images, const std::filesystem::path& projectFolder);
 
-// The first part of Update Device: compile the open project's images and
-// write them; nothing is written when the compile fails.
+// The first part of Update Device: compile the project's images and write
+// them into its bin folder; nothing is written when the compile fails.
+Status compileAndWriteDeviceImages(const ProjectDocuments& documents,
+                                   const std::filesystem::path& projectFolder,
+                                   std::string_view decimalSeparator, const TextTable& texts);
+
+// The same for the open project, with its texts.
 Status compileAndWriteDeviceImages(const AppState& state, std::string_view decimalSeparator);
 
 } // namespace cfq::outputs
