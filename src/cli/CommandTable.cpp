@@ -6,7 +6,8 @@ namespace cfq::cli {
 
 std::span<const CliCommand> commandTable()
 {
-    static const std::array<CliCommand, 2> commands = {compileCommand(), esiCommand()};
+    static const std::array<CliCommand, 4> commands = {compileCommand(), esiCommand(), placeCommand(),
+                                                       checkCommand()};
     return commands;
 }
 

@@ -12,5 +12,7 @@ std::span<const CliCommand> commandTable();
 // The commands, each defined in its own file.
 const CliCommand& compileCommand();
 const CliCommand& esiCommand();
+const CliCommand& placeCommand();
+const CliCommand& checkCommand();
 
 } // namespace cfq::cli

@@ -42,7 +42,7 @@ std::vector<Operation> operationsOf(const BootJob& job)
 {
     const bool firmware = job.Update_Option == 0 || job.Update_Option == 1;
     const bool configuration = job.Update_Option == 0 || job.Update_Option == 2;
-    const std::filesystem::path bin = job.Project_Path / "bin";
+    const std::filesystem::path bin = job.Project_Path / device::kImageFolder;
 
     std::vector<Operation> operations;
     if (firmware)

@@ -170,5 +170,61 @@ TEST_F(CliFixture, HelpForTheToolAndEachCommand)
     EXPECT_TRUE(result.out.starts_with("Usage: cfq4410-cli esi PROJECT_DIR OUT.xml\n")) << result.out;
 }
 
+TEST_F(CliFixture, PlaceRecomputesPositionsStartBitsAndGroups)
+{
+    const fs::path project = m_dir / "Placed";
+    cfq::test::writeFile(project / "EtherCAT_Slave_Group.xml",
+                         "<PROFINET_Master_to_Modbus_TCP_Master><Slave_to_Master>"
+                         "<row Group_Name=\"Status\" Num_Variables=\"2\" Mnemonic=\"\"/></Slave_to_Master>"
+                         "<Master_to_Slave/></PROFINET_Master_to_Modbus_TCP_Master>");
+    cfq::test::writeFile(project / "EtherCAT_Slave.xml",
+                         "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>"
+                         "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"a\" Position=\"9\" BitStart=\"9\"/>"
+                         "<row Enable=\"Y\" Type=\"Bool\" Length=\"1\" Name=\"b\" Position=\"9\" BitStart=\"9\"/>"
+                         "<row Enable=\"Y\" Type=\"Int16\" Length=\"2\" Name=\"c\" Position=\"9\" BitStart=\"9\"/>"
+                         "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave/></EtherCAT_Slave_Variables></EtherCAT_Slave>");
+    const CliRun result = run({"place", project.string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    const std::string saved = cfq::test::readFile(project / "EtherCAT_Slave.xml");
+    EXPECT_NE(saved.find("Name=\"a\" InitValue=\"\" Position=\"0\" BitStart=\"0\" Group=\"Status\""), std::string::npos)
+        << saved;
+    EXPECT_NE(saved.find("Name=\"b\" InitValue=\"\" Position=\"0\" BitStart=\"1\" Group=\"Status\""), std::string::npos);
+    EXPECT_NE(saved.find("Name=\"c\" InitValue=\"\" Position=\"1\" BitStart=\"0\" Group=\"\""), std::string::npos);
+    EXPECT_NE(saved.find("<!--SW_VERSION = 1.001-->"), std::string::npos);
+}
+
+TEST_F(CliFixture, CheckReportsEachEditorsFirstFailure)
+{
+    const fs::path project = copyProject("Demo");
+    CliRun result = run({"check", project.string()});
+    EXPECT_EQ(result.exitCode, 0) << result.out << result.err;
+    EXPECT_EQ(result.out, "Set Communication: OK\nEtherCAT Set Group: OK\nEtherCAT Set Access: OK\n");
+
+    cfq::test::writeFile(project / "ParGen.xml", "<Par_Gen><EtherCAT_Slave_Node_Address>0</EtherCAT_Slave_Node_Address></Par_Gen>");
+    cfq::test::writeFile(project / "EtherCAT_Slave_Group.xml",
+                         "<R><Slave_to_Master><row Group_Name=\"g\" Num_Variables=\"abc\"/></Slave_to_Master>"
+                         "<Master_to_Slave/></R>");
+    cfq::test::writeFile(project / "EtherCAT_Slave.xml",
+                         "<R><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master/><EtherCAT_Master_To_Slave>"
+                         "<row Enable=\"Y\" Type=\"String\" Length=\"300\"/></EtherCAT_Master_To_Slave>"
+                         "</EtherCAT_Slave_Variables></R>");
+    result = run({"check", project.string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.out,
+              "Set Communication: Error EtherCAT Slave!! Node Address must be between 1 and 192\n"
+              "EtherCAT Set Group: Error row 1!! [Slave to Master] Num Variables must be beetween 1 and 256\n"
+              "EtherCAT Set Access: Error row 1!! [Master to Slave] Length must be beetween 1 and 255\n");
+}
+
+TEST_F(CliFixture, PlaceAndCheckStopAtAMalformedDocument)
+{
+    const fs::path project = copyProject("Malformed");
+    for (const char* command : {"place", "check"}) {
+        const CliRun result = run({command, project.string()});
+        EXPECT_EQ(result.exitCode, 1) << command;
+        EXPECT_NE(result.err.find("cfq4410-cli: "), std::string::npos) << command;
+    }
+}
+
 } // namespace
 } // namespace cfq::cli::test
