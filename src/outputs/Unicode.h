@@ -21,6 +21,9 @@ struct Utf8Character
 // Decodes the character starting at text[i] (i < text.size()).
 Utf8Character decodeUtf8(std::string_view text, std::size_t i);
 
+// Appends the UTF-8 bytes of a code point.
+void appendUtf8(std::string& out, char32_t codePoint);
+
 // The UTF-16 code units of a UTF-8 text: the "characters" that the device
 // images count when they cut a name or store one byte per character. A byte
 // that does not belong to a valid UTF-8 sequence becomes U+FFFD.
