@@ -10,6 +10,8 @@
 #include "options/USoftOptions.h"
 #include "options/VersionCheck.h"
 #include "params/UParGen.h"
+#include "outputs/DeviceImages.h"
+#include "outputs/EsiFile.h"
 #include "outputs/UBoot.h"
 #include "platform/IcmpEcho.h"
 #include "platform/MessageService.h"
@@ -22,6 +24,7 @@
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTimer>
 
@@ -211,7 +214,7 @@ void TFMavreloFirmWare::Set_Lang()
 std::vector<int> TFMavreloFirmWare::textIndices() const
 {
     std::vector<int> indices = m_texts.indices();
-    indices.insert(indices.end(), {9, 10, 11, 18});
+    indices.insert(indices.end(), {9, 10, 11, 18, 19, 1105, 1106});
     return indices;
 }
 
@@ -270,10 +273,28 @@ void TFMavreloFirmWare::Open_Project()
 
 void TFMavreloFirmWare::Update_Device()
 {
-    // The device images of the open project are compiled and written here,
-    // before the update dialog opens.
+    // The images are written before the update dialog opens, whatever the
+    // user then does in it; a failed compile or write opens no dialog.
+    const QString separator = QLocale::system().decimalPoint();
+    if (const Status written = outputs::compileAndWriteDeviceImages(m_state, separator.toStdString()); !written) {
+        m_services.messages.error(written.error());
+        return;
+    }
     m_boot->Form_Type = 1;
     m_boot->exec();
+}
+
+void TFMavreloFirmWare::EtherCAT_ESI_File()
+{
+    const auto target = m_services.messages.saveFileName(
+        {m_state.Project_Path, "EtherCAT ESI File (*.xml)|*.xml", "xml"});
+    if (!target)
+        return;
+    std::error_code error;
+    if (std::filesystem::exists(*target, error) && !m_services.messages.question(m_state.text(1105)))
+        return;
+    if (const Status written = outputs::Generate_ESI(outputs::projectDocuments(m_state), *target); !written)
+        m_services.messages.error(written.error());
 }
 
 void TFMavreloFirmWare::Btn_Click()
@@ -302,6 +323,7 @@ void TFMavreloFirmWare::Btn_Click()
     } else if (button == Btn_EtherCAT_Set_Group) {
         m_etherCATSlaveGroup->exec();
     } else if (button == Btn_EtherCAT_ESI_File) {
+        EtherCAT_ESI_File();
     } else if (button == Btn_CreateBin) {
         Update_Device();
     }

@@ -47,6 +47,8 @@ public:
     void Create_New_Project();
     void Open_Project();
     void Update_Device();
+    // Step 4: asks for the target file and writes the ESI file there.
+    void EtherCAT_ESI_File();
 
     // The windows in the order of Change_Language.
     const std::vector<LanguageAware*>& languageWindows() const { return m_languageWindows; }

@@ -42,15 +42,15 @@ std::vector<Operation> operationsOf(const BootJob& job)
 {
     const bool firmware = job.Update_Option == 0 || job.Update_Option == 1;
     const bool configuration = job.Update_Option == 0 || job.Update_Option == 2;
-    const std::filesystem::path bin = job.Project_Path / "bin";
+    const std::filesystem::path bin = job.Project_Path / device::kImageFolder;
 
     std::vector<Operation> operations;
     if (firmware)
         operations.push_back(
             {job.Master_Dir / kFirmwareFileName, kFirmwareAddress, "1", "1", configuration ? "0" : "1"});
     if (configuration) {
-        operations.push_back({bin / "bank1.bin", deviceAddressText(kParameterImageAddress), "2", "0", "0"});
-        operations.push_back({bin / "bank2.bin", deviceAddressText(kProcessImageAddress), "2", "0", "1"});
+        operations.push_back({bin / device::kParameterImageFile, deviceAddressText(device::kParameterImageAddress), "2", "0", "0"});
+        operations.push_back({bin / device::kProcessDataImageFile, deviceAddressText(device::kProcessDataBase), "2", "0", "1"});
     }
     return operations;
 }

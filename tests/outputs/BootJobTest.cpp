@@ -147,14 +147,14 @@ TEST(BootJob, LoadAddressesOfTheImagesAreTheDeviceMemoryConstants)
 {
     // The images are built for these addresses; a job naming others would
     // leave every address stored inside bank2.bin pointing elsewhere.
-    EXPECT_EQ(kParameterImageAddress, 0x07000u);
-    EXPECT_EQ(kProcessImageAddress, 0x80000u);
+    EXPECT_EQ(device::kParameterImageAddress, 0x07000u);
+    EXPECT_EQ(device::kProcessDataBase, 0x80000u);
     const xml::Document document = buildBootJob({"1.2.3.4", 2, false, kMaster, kProject});
     const pugi::xml_node operations = document->child("Ethernet_Update").child("Operations");
     EXPECT_EQ(std::stoul(text(operations.first_child(), "Ope_Start_Address"), nullptr, 16),
-              kParameterImageAddress);
+              device::kParameterImageAddress);
     EXPECT_EQ(std::stoul(text(operations.last_child(), "Ope_Start_Address"), nullptr, 16),
-              kProcessImageAddress);
+              device::kProcessDataBase);
 }
 
 TEST(BootJob, IsWrittenWholeIntoTheProgramFolderWithoutDeclaration)

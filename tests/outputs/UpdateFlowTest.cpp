@@ -80,8 +80,8 @@ private slots:
         QCOMPARE(state.Device_IP_Address, std::string("127.0.0.1"));
         const std::string bank1 = readFile(state.Project_Path / "bin" / "bank1.bin");
         const std::string bank2 = readFile(state.Project_Path / "bin" / "bank2.bin");
-        QVERIFY(device.memory(kParameterImageAddress, bank1.size()) == bank1);
-        QVERIFY(device.memory(kProcessImageAddress, bank2.size()) == bank2);
+        QVERIFY(device.memory(device::kParameterImageAddress, bank1.size()) == bank1);
+        QVERIFY(device.memory(device::kProcessDataBase, bank2.size()) == bank2);
         QVERIFY(device.memory(0x8000, 3000) == patterned(3000, 7));
 
         mainWindow->close();

@@ -76,9 +76,9 @@ TEST(StandInUpdater, PlacesEveryFileOfTheJobAtItsStartAddress)
     ASSERT_EQ(update.runUpdater(device.port()), 0);
 
     EXPECT_EQ(device.memory(0x8000, update.firmware.size()), update.firmware);
-    EXPECT_EQ(device.memory(kParameterImageAddress, update.bank1.size()), update.bank1);
-    EXPECT_EQ(device.memory(kProcessImageAddress, update.bank2.size()), update.bank2);
-    EXPECT_EQ(device.memory(kProcessImageAddress + update.bank2.size(), 4), "\xFF\xFF\xFF\xFF")
+    EXPECT_EQ(device.memory(device::kParameterImageAddress, update.bank1.size()), update.bank1);
+    EXPECT_EQ(device.memory(device::kProcessDataBase, update.bank2.size()), update.bank2);
+    EXPECT_EQ(device.memory(device::kProcessDataBase + update.bank2.size(), 4), "\xFF\xFF\xFF\xFF")
         << "memory past the image stays erased";
 }
 

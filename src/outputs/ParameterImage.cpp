@@ -1,0 +1,242 @@
+#include "outputs/ParameterImage.h"
+
+#include "app/ModelIdentity.h"
+#include "outputs/DeviceMemory.h"
+#include "outputs/Unicode.h"
+#include "platform/WholeNumber.h"
+#include "platform/Xml.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+namespace cfq::outputs {
+namespace {
+
+// Offsets of the fields of the parameter image.
+constexpr std::size_t kIpAddress = 0x028;
+constexpr std::size_t kSubnetMask = 0x02C;
+constexpr std::size_t kGateway = 0x030;
+constexpr std::size_t kSlaveName = 0x050;
+constexpr std::size_t kSlaveNameField = 16;
+constexpr std::size_t kSerialInterface = 0x061;
+constexpr std::size_t kBaudRate = 0x190;
+constexpr std::size_t kParity = 0x1A8;
+constexpr std::size_t kStopBits = 0x1AE;
+constexpr std::size_t kDhcpFlags = 0x4E8;
+constexpr std::size_t kDeviceName = 0x514;
+constexpr std::size_t kDeviceNameField = 32;
+constexpr std::size_t kSecondaryDns = 0x53C;
+constexpr std::size_t kPrimaryDns = 0x58C;
+constexpr std::size_t kConfigurationVersion = 0x66C;
+constexpr std::size_t kProcessDataAddress = 0x6F0;
+constexpr std::size_t kChecksum = 0x7FC;
+
+// Numbers of the block shared by the product line that this model does not
+// set from the documents.
+struct FixedNumber
+{
+    std::size_t offset;
+    std::size_t width;
+    std::uint32_t value;
+};
+
+constexpr std::array<FixedNumber, 14> kFixedNumbers = {{{0x000, 4, 250000},
+                                                        {0x004, 4, 250000},
+                                                        {0x00C, 4, 9600},
+                                                        {0x034, 2, 10000},
+                                                        {0x036, 2, 10001},
+                                                        {0x038, 2, 10001},
+                                                        {0x1B4, 1, 8},
+                                                        {0x1B5, 1, 8},
+                                                        {0x1B6, 1, 8},
+                                                        {0x1B7, 1, 8},
+                                                        {0x1B8, 1, 8},
+                                                        {0x1B9, 1, 8},
+                                                        {0x1BA, 1, 8},
+                                                        {0x1BB, 1, 8}}};
+
+constexpr std::array<std::uint32_t, 8> kBaudRates = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
+constexpr std::uint32_t kFallbackBaudRate = 9600;
+constexpr std::int32_t kDefaultBaudIndex = 7;
+
+constexpr const char* kDefaultSiiConfig = "800F00CC8813ff00000000800000";
+
+using Octets = std::array<std::int32_t, 4>;
+
+class ParameterReader
+{
+public:
+    explicit ParameterReader(pugi::xml_node root) : m_root(root) {}
+
+    std::optional<std::string> text(const char* name) const { return xml::childText(m_root, name); }
+
+    std::int32_t number(const char* name, std::int32_t fallback) const
+    {
+        const auto value = text(name);
+        return value ? readInt32Or(*value, fallback) : fallback;
+    }
+
+    bool flag(const char* name, const char* set) const
+    {
+        return text(name) == std::optional<std::string>(set);
+    }
+
+    Octets octets(const std::array<const char*, 4>& names, const Octets& fallbacks) const
+    {
+        Octets result{};
+        for (std::size_t k = 0; k < result.size(); ++k)
+            result[k] = number(names[k], fallbacks[k]);
+        return result;
+    }
+
+private:
+    pugi::xml_node m_root;
+};
+
+void storeOctets(Bytes& image, std::size_t offset, const Octets& octets)
+{
+    for (std::size_t k = 0; k < octets.size(); ++k)
+        image[offset + k] = static_cast<std::uint8_t>(octets[k]);
+}
+
+// The first `field - 1` characters, one byte each (the low 8 bits of the
+// UTF-16 code); the rest of the field stays zero.
+void storeName(Bytes& image, std::size_t offset, std::size_t field, const std::string& name)
+{
+    const std::u16string units = utf16Units(name);
+    for (std::size_t k = 0; k < units.size() && k + 1 < field; ++k)
+        image[offset + k] = static_cast<std::uint8_t>(units[k]);
+}
+
+Octets factoryAddress()
+{
+    Octets octets{};
+    std::string_view text = model::kDefaultDeviceAddress;
+    for (std::int32_t& octet : octets) {
+        const std::size_t dot = text.find('.');
+        octet = readInt32Or(text.substr(0, dot), 0);
+        text = dot == std::string_view::npos ? std::string_view() : text.substr(dot + 1);
+    }
+    return octets;
+}
+
+Bytes resetImage()
+{
+    Bytes image(device::kParameterImageSize, 0);
+    for (const FixedNumber& number : kFixedNumbers)
+        storeLittleEndian(&image[number.offset], number.value, number.width);
+    storeOctets(image, kIpAddress, factoryAddress());
+    storeOctets(image, kSubnetMask, {255, 255, 255, 0});
+    storeOctets(image, kGateway, {255, 255, 255, 255});
+    return image;
+}
+
+std::uint32_t baudRateOf(std::int32_t index)
+{
+    if (index < 0 || static_cast<std::size_t>(index) >= kBaudRates.size())
+        return kFallbackBaudRate;
+    return kBaudRates[static_cast<std::size_t>(index)];
+}
+
+void readParameters(Bytes& image, const ParameterReader& in)
+{
+    storeOctets(
+        image, kIpAddress,
+        in.octets({"Ethernet_IP1", "Ethernet_IP2", "Ethernet_IP3", "Ethernet_IP4"}, {192, 168, 0, 10}));
+    storeOctets(
+        image, kSubnetMask,
+        in.octets({"Ethernet_SM1", "Ethernet_SM2", "Ethernet_SM3", "Ethernet_SM4"}, {255, 255, 255, 0}));
+    const Octets gateway =
+        in.octets({"Ethernet_GAT1", "Ethernet_GAT2", "Ethernet_GAT3", "Ethernet_GAT4"}, {192, 168, 0, 1});
+    storeOctets(image, kGateway, in.flag("Ethernet_EN_GAT", "1") ? gateway : Octets{255, 255, 255, 255});
+
+    storeName(image, kSlaveName, kSlaveNameField, in.text("EtherCAT_Slave_Name").value_or("devicename1"));
+    image[kSerialInterface] = in.flag("SERIAL_SERIAL", "0") ? 1 : 0;
+    storeLittleEndian(&image[kBaudRate], baudRateOf(in.number("SERIAL_BAUDRATE", kDefaultBaudIndex)), 4);
+    image[kParity] = static_cast<std::uint8_t>(in.number("SERIAL_PARITY", 0));
+    const std::int32_t stopBits = in.number("SERIAL_STOPBITS", 0);
+    image[kStopBits] = static_cast<std::uint8_t>(stopBits == 1 ? 2 : stopBits);
+
+    const unsigned dhcp =
+        (in.flag("Eth_Conn_DHCP_Cable", "1") ? 1u : 0u) | (in.flag("Eth_Conn_DHCP_WiFi", "1") ? 2u : 0u);
+    storeLittleEndian(&image[kDhcpFlags], dhcp, 2);
+    storeName(image, kDeviceName, kDeviceNameField, in.text("Eth_Conn_Device_Name").value_or(""));
+    if (in.flag("Eth_Conn_Enable_DNS", "1")) {
+        storeOctets(image, kSecondaryDns,
+                    in.octets({"Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2",
+                               "Eth_Conn_Secondary_DNS3", "Eth_Conn_Secondary_DNS4"},
+                              {8, 8, 4, 4}));
+        storeOctets(image, kPrimaryDns,
+                    in.octets({"Eth_Conn_Primary_DNS1", "Eth_Conn_Primary_DNS2", "Eth_Conn_Primary_DNS3",
+                               "Eth_Conn_Primary_DNS4"},
+                              {8, 8, 8, 8}));
+    }
+    const std::string_view version = model::kSoftwareVersion;
+    std::copy(version.begin(), version.end(), image.begin() + kConfigurationVersion);
+}
+
+// A pair of one or two hexadecimal digits; nothing for any other pair.
+std::optional<std::uint8_t> hexPair(std::u16string_view pair)
+{
+    if (pair.empty())
+        return std::nullopt;
+    int value = 0;
+    for (char16_t c : pair) {
+        const int digit = hexDigitValue(c);
+        if (digit < 0)
+            return std::nullopt;
+        value = value * 16 + digit;
+    }
+    return static_cast<std::uint8_t>(value);
+}
+
+} // namespace
+
+Bytes buildParameterImage(pugi::xml_node root, bool present)
+{
+    Bytes image = resetImage();
+    if (present)
+        readParameters(image, ParameterReader(root));
+    storeLittleEndian(&image[kProcessDataAddress], device::kProcessDataBase, 4);
+    storeLittleEndian(&image[kChecksum], parameterChecksum(image), 4);
+    return image;
+}
+
+SlaveHeader readSlaveHeader(pugi::xml_node root, bool present)
+{
+    SlaveHeader header;
+    if (!present)
+        return header;
+    const ParameterReader in(root);
+    header.siiConfig = siiConfigBytes(in.text("EtherCAT_Slave_Eeprom_Config").value_or(kDefaultSiiConfig));
+    header.nodeAddress = static_cast<std::uint16_t>(in.number("EtherCAT_Slave_Node_Address", 1));
+    header.clearData = in.flag("EtherCAT_Slave_Clear_Data", "1") ? 1 : 0;
+    const auto revision = in.text("EtherCAT_Slave_Revision_Number");
+    header.revision = static_cast<std::uint32_t>(revision ? readInt64Or(*revision, 0) : 0);
+    return header;
+}
+
+Bytes siiConfigBytes(std::string_view text)
+{
+    const std::u16string units = utf16Units(text);
+    std::u16string_view rest = units;
+    Bytes bytes;
+    do {
+        const std::size_t take = rest.size() > 2 ? 2 : rest.size();
+        if (const auto byte = hexPair(rest.substr(0, take)))
+            bytes.push_back(*byte);
+        rest.remove_prefix(take);
+    } while (!rest.empty());
+    return bytes;
+}
+
+std::uint32_t parameterChecksum(const Bytes& image)
+{
+    std::uint32_t sum = 0;
+    for (std::size_t k = 0; k < kChecksum && k < image.size(); ++k)
+        sum += image[k];
+    return sum;
+}
+
+} // namespace cfq::outputs
