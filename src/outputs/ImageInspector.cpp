@@ -229,6 +229,12 @@ void listEntry(Inspector& in, std::ostream& out, std::size_t offset, const std::
         << " bit " << in.number(offset + kEntryBitAddress, 1) << " subindex "
         << in.number(offset + kEntrySubindex, 4) << " group "
         << (group == kNoGroup ? std::string("none") : std::to_string(group));
+    const std::uint8_t fixedSize = fixedSizeOf(static_cast<DataType>(code));
+    if (fixedSize != 0 && length != fixedSize) {
+        in.fault(where + ": length " + std::to_string(length) + " for " + typeName(code));
+        out << '\n';
+        return;
+    }
     const std::uint32_t valueAddress = in.number(offset + kEntryInitValueAddress, 4);
     if (valueAddress != 0) {
         if (const auto at = in.locate(valueAddress, length))

@@ -89,6 +89,9 @@ const std::vector<Corruption>& corruptions()
          "master-to-slave entry 0 is in use beyond the count of 0"},
         {"group out of range", false,
          [](Bytes& image) { image[kGroupCountsOffset] = 0; }, "slave-to-master entry 0: group 0 of 0 groups"},
+        {"length of a fixed-size type", false,
+         [](Bytes& image) { image[kSlaveToMasterTableOffset + kEntryLength] = 200; },
+         "slave-to-master entry 0: length 200 for Int16"},
         {"table moved", false,
          [](Bytes& image) { image[kHeaderMasterToSlaveTable] += 32; }, "header: the address at offset 36"},
     };
