@@ -2,10 +2,13 @@
 #include "app/UMavreloFirmWare.h"
 #include "platform/ExeDir.h"
 #include "platform/QtMessageService.h"
+#include "platform/SharedData.h"
 
 #include <QApplication>
 #include <QDesktopServices>
 #include <QUrl>
+
+#include <iostream>
 
 int main(int argc, char* argv[])
 {
@@ -19,7 +22,16 @@ int main(int argc, char* argv[])
                                QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
                            }};
 
-    cfq::TFMavreloFirmWare mainWindow(state, services, cfq::workingFolderFor(state.Program_Dir));
+    // An installed program finds what it ships in <prefix>/share/cfq4410 and
+    // copies what its working folder lacks at each start; a program in the
+    // build tree has no such folder and seeds nothing.
+    const std::filesystem::path workingFolder = cfq::workingFolderFor(state.Program_Dir);
+    if (const cfq::Status seeded =
+            cfq::seedWorkingFolder(cfq::sharedDataFolderFor(state.Program_Dir), workingFolder);
+        !seeded)
+        std::cerr << seeded.error() << '\n';
+
+    cfq::TFMavreloFirmWare mainWindow(state, services, workingFolder);
     mainWindow.show();
     return application.exec();
 }

@@ -6,8 +6,8 @@ namespace cfq::cli {
 
 std::span<const CliCommand> commandTable()
 {
-    static const std::array<CliCommand, 4> commands = {compileCommand(), esiCommand(), placeCommand(),
-                                                       checkCommand()};
+    static const std::array<CliCommand, 5> commands = {compileCommand(), esiCommand(), placeCommand(),
+                                                       checkCommand(), dumpCommand()};
     return commands;
 }
 

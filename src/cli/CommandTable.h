@@ -14,5 +14,6 @@ const CliCommand& compileCommand();
 const CliCommand& esiCommand();
 const CliCommand& placeCommand();
 const CliCommand& checkCommand();
+const CliCommand& dumpCommand();
 
 } // namespace cfq::cli

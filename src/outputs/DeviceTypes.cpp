@@ -35,6 +35,15 @@ DataType dataTypeOf(std::string_view typeName)
     return DataType::Unknown;
 }
 
+std::string_view typeNameOf(DataType type)
+{
+    for (const TypeRow& row : kTypes) {
+        if (row.type == type)
+            return row.name;
+    }
+    return {};
+}
+
 std::uint8_t fixedSizeOf(DataType type)
 {
     for (const TypeRow& row : kTypes) {

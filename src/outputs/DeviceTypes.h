@@ -25,6 +25,9 @@ enum class DataType : std::uint8_t
 // Unknown for any other text.
 DataType dataTypeOf(std::string_view typeName);
 
+// The Type text of a type code; empty for Unknown.
+std::string_view typeNameOf(DataType type);
+
 // Size in bytes of a fixed-size type; 0 for String, Array and Unknown, whose
 // size is the variable's Length.
 std::uint8_t fixedSizeOf(DataType type);

@@ -13,48 +13,7 @@
 namespace cfq::outputs {
 namespace {
 
-// Offsets of the fields of the parameter image.
-constexpr std::size_t kIpAddress = 0x028;
-constexpr std::size_t kSubnetMask = 0x02C;
-constexpr std::size_t kGateway = 0x030;
-constexpr std::size_t kSlaveName = 0x050;
-constexpr std::size_t kSlaveNameField = 16;
-constexpr std::size_t kSerialInterface = 0x061;
-constexpr std::size_t kBaudRate = 0x190;
-constexpr std::size_t kParity = 0x1A8;
-constexpr std::size_t kStopBits = 0x1AE;
-constexpr std::size_t kDhcpFlags = 0x4E8;
-constexpr std::size_t kDeviceName = 0x514;
-constexpr std::size_t kDeviceNameField = 32;
-constexpr std::size_t kSecondaryDns = 0x53C;
-constexpr std::size_t kPrimaryDns = 0x58C;
-constexpr std::size_t kConfigurationVersion = 0x66C;
-constexpr std::size_t kProcessDataAddress = 0x6F0;
-constexpr std::size_t kChecksum = 0x7FC;
-
-// Numbers of the block shared by the product line that this model does not
-// set from the documents.
-struct FixedNumber
-{
-    std::size_t offset;
-    std::size_t width;
-    std::uint32_t value;
-};
-
-constexpr std::array<FixedNumber, 14> kFixedNumbers = {{{0x000, 4, 250000},
-                                                        {0x004, 4, 250000},
-                                                        {0x00C, 4, 9600},
-                                                        {0x034, 2, 10000},
-                                                        {0x036, 2, 10001},
-                                                        {0x038, 2, 10001},
-                                                        {0x1B4, 1, 8},
-                                                        {0x1B5, 1, 8},
-                                                        {0x1B6, 1, 8},
-                                                        {0x1B7, 1, 8},
-                                                        {0x1B8, 1, 8},
-                                                        {0x1B9, 1, 8},
-                                                        {0x1BA, 1, 8},
-                                                        {0x1BB, 1, 8}}};
+using namespace device::bank1;
 
 constexpr std::array<std::uint32_t, 8> kBaudRates = {1200, 2400, 4800, 9600, 19200, 38400, 57600, 115200};
 constexpr std::uint32_t kFallbackBaudRate = 9600;

@@ -216,6 +216,38 @@ TEST_F(CliFixture, CheckReportsEachEditorsFirstFailure)
               "EtherCAT Set Access: Error row 1!! [Master to Slave] Length must be beetween 1 and 255\n");
 }
 
+TEST_F(CliFixture, DumpListsAndChecksImagesAndProjects)
+{
+    const fs::path project = copyProject("Demo");
+    ASSERT_EQ(run({"compile", project.string()}).exitCode, 0);
+    const fs::path bank1 = project / "bin" / "bank1.bin";
+    const fs::path bank2 = project / "bin" / "bank2.bin";
+
+    CliRun result = run({"dump", bank2.string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.starts_with("bank2.bin (16662 bytes)\n")) << result.out;
+    EXPECT_EQ(result.err, "");
+
+    result = run({"dump", project.string()});
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_TRUE(result.out.starts_with("bank1.bin (2048 bytes)\n")) << result.out;
+    EXPECT_NE(result.out.find("\nbank2.bin (16662 bytes)\n"), std::string::npos) << result.out;
+
+    std::string corrupted = cfq::test::readFile(bank1);
+    corrupted[0x28] = static_cast<char>(corrupted[0x28] ^ 1);
+    cfq::test::writeFile(bank1, corrupted);
+    result = run({"dump", bank1.string()});
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_NE(result.err.find(": checksum 0x"), std::string::npos) << result.err;
+
+    for (const fs::path& other : {project / "ParGen.xml", m_dir / "missing.bin"}) {
+        result = run({"dump", other.string()});
+        EXPECT_EQ(result.exitCode, 1) << other;
+        EXPECT_NE(result.err.find("cfq4410-cli: "), std::string::npos) << other;
+    }
+    EXPECT_EQ(run({"dump"}).exitCode, 2);
+}
+
 TEST_F(CliFixture, PlaceAndCheckStopAtAMalformedDocument)
 {
     const fs::path project = copyProject("Malformed");
