@@ -222,6 +222,50 @@ private slots:
         }
     }
 
+    void esiStepAsksForTheFileAndBeforeOverwriting()
+    {
+        createProjectThroughDialog(QStringLiteral("Esi"));
+        const std::filesystem::path project = dir->path() / "PROJECTS" / "Esi";
+        const std::filesystem::path target = dir->path() / "slave.xml";
+
+        messages->answerFileDialog(target);
+        child<QPushButton>(window.get(), "Btn_EtherCAT_ESI_File")->click();
+        QCOMPARE(messages->lastSaveRequest().initialFolder, project);
+        QCOMPARE(messages->lastSaveRequest().filter, std::string("EtherCAT ESI File (*.xml)|*.xml"));
+        const std::string written = test::readFile(target);
+        QVERIFY(written.find("<EtherCATInfo") != std::string::npos);
+        QCOMPARE(messages->takeShown().size(), std::size_t(1));
+
+        test::writeFile(target, "kept");
+        messages->answerFileDialog(target);
+        messages->answerQuestion(false);
+        child<QPushButton>(window.get(), "Btn_EtherCAT_ESI_File")->click();
+        const auto shown = messages->takeShown();
+        QCOMPARE(shown.size(), std::size_t(2));
+        QCOMPARE(shown[1].text, std::string("File already exists. Do you want to overwrite?"));
+        QCOMPARE(test::readFile(target), std::string("kept"));
+
+        messages->answerFileDialog(target);
+        messages->answerQuestion(true);
+        child<QPushButton>(window.get(), "Btn_EtherCAT_ESI_File")->click();
+        QCOMPARE(test::readFile(target), written);
+    }
+
+    void updateDeviceWritesTheImagesBeforeTheDialog()
+    {
+        createProjectThroughDialog(QStringLiteral("Images"));
+        const std::filesystem::path bin = dir->path() / "PROJECTS" / "Images" / "bin";
+        bool imagesBeforeDialog = false;
+        test::whenModalShown([&imagesBeforeDialog, bin](QWidget* modal) {
+            imagesBeforeDialog = std::filesystem::file_size(bin / "bank1.bin") == 2048 &&
+                                 std::filesystem::file_size(bin / "bank2.bin") == 16557;
+            child<QPushButton>(modal, "Btn_Cancel")->click();
+        });
+        child<QPushButton>(window.get(), "Btn_CreateBin")->click();
+        QVERIFY(imagesBeforeDialog);
+        QVERIFY(messages->takeShown().empty());
+    }
+
     void makerLinkOpensTheHomePage()
     {
         emit child<QLabel>(window.get(), "L_Varnic")->linkActivated(QStringLiteral("home"));
