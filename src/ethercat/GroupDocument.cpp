@@ -1,6 +1,7 @@
 #include "ethercat/GroupDocument.h"
 
 #include "app/ModelIdentity.h"
+#include "ethercat/DocumentNames.h"
 #include "platform/TextTrim.h"
 #include "platform/WholeNumber.h"
 #include "platform/Xml.h"
@@ -8,13 +9,7 @@
 namespace cfq {
 namespace {
 
-constexpr const char* kRoot = "PROFINET_Master_to_Modbus_TCP_Master";
-constexpr const char* kSlaveToMaster = "Slave_to_Master";
-constexpr const char* kMasterToSlave = "Master_to_Slave";
-constexpr const char* kRow = "row";
-constexpr const char* kName = "Group_Name";
-constexpr const char* kNumVariables = "Num_Variables";
-constexpr const char* kMnemonic = "Mnemonic";
+using namespace group_doc;
 
 std::vector<GroupRow> readDirection(pugi::xml_node direction)
 {

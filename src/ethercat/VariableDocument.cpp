@@ -1,6 +1,7 @@
 #include "ethercat/VariableDocument.h"
 
 #include "app/ModelIdentity.h"
+#include "ethercat/DocumentNames.h"
 #include "ethercat/Placement.h"
 #include "ethercat/VarTypes.h"
 #include "platform/Xml.h"
@@ -8,13 +9,7 @@
 namespace cfq {
 namespace {
 
-constexpr const char* kRoot = "EtherCAT_Slave";
-constexpr const char* kVariables = "EtherCAT_Slave_Variables";
-constexpr const char* kSlaveToMaster = "EtherCAT_Slave_To_Master";
-constexpr const char* kMasterToSlave = "EtherCAT_Master_To_Slave";
-constexpr const char* kRow = "row";
-constexpr const char* kEnable = "Enable";
-constexpr const char* kType = "Type";
+using namespace variable_doc;
 
 // The attributes after Enable, in the order they are written.
 struct Column
@@ -24,10 +19,10 @@ struct Column
 };
 
 constexpr Column kColumns[] = {
-    {kType, VarField::Type},          {"Length", VarField::Length},
-    {"Name", VarField::Name},         {"InitValue", VarField::InitValue},
-    {"Position", VarField::Position}, {"BitStart", VarField::StartBit},
-    {"Group", VarField::Group},       {"Mnemonic", VarField::Mnemonic},
+    {kType, VarField::Type},          {kLength, VarField::Length},
+    {kName, VarField::Name},         {kInitValue, VarField::InitValue},
+    {kPosition, VarField::Position}, {kBitStart, VarField::StartBit},
+    {kGroup, VarField::Group},       {kMnemonic, VarField::Mnemonic},
 };
 
 bool carries(const Column& column, bool slaveToMaster)

@@ -1,5 +1,6 @@
 #include "outputs/EsiDescription.h"
 
+#include "ethercat/DocumentNames.h"
 #include "outputs/ProjectDocuments.h"
 #include "platform/TextTrim.h"
 #include "platform/WholeNumber.h"
@@ -33,9 +34,9 @@ std::vector<TEtherCAT_Rule> rulesOf(pugi::xml_node direction)
     for (pugi::xml_node row : direction.children()) {
         if (!isEnabledRow(row))
             continue;
-        rules.push_back(ruleOf(xml::attributeText(row, "Type"),
-                               readInt32Or(xml::attributeText(row, "Length"), 0),
-                               xml::attributeText(row, "Name")));
+        rules.push_back(ruleOf(xml::attributeText(row, variable_doc::kType),
+                               readInt32Or(xml::attributeText(row, variable_doc::kLength), 0),
+                               xml::attributeText(row, variable_doc::kName)));
     }
     return rules;
 }

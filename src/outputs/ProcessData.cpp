@@ -1,5 +1,6 @@
 #include "outputs/ProcessData.h"
 
+#include "ethercat/DocumentNames.h"
 #include "outputs/DeviceMemory.h"
 #include "outputs/InitialValues.h"
 #include "platform/WholeNumber.h"
@@ -24,10 +25,10 @@ GroupList namedGroups(pugi::xml_node direction)
     GroupList groups;
     std::int64_t total = 0;
     for (pugi::xml_node node : direction.children()) {
-        std::string name = xml::attributeText(node, "Group_Name");
+        std::string name = xml::attributeText(node, group_doc::kName);
         if (name.empty())
             continue;
-        total += std::max(0, readInt32Or(xml::attributeText(node, "Num_Variables"), 0));
+        total += std::max(0, readInt32Or(xml::attributeText(node, group_doc::kNumVariables), 0));
         groups.names.push_back(std::move(name));
         groups.limits.push_back(total);
     }
@@ -79,19 +80,19 @@ TEtherCAT_pd entryOf(pugi::xml_node row, const DirectionInput& input, std::size_
     TEtherCAT_pd entry;
     const bool slaveToMaster = input.direction == Direction::SlaveToMaster;
     entry.access = slaveToMaster ? 1 : 0;
-    const DataType type = dataTypeOf(xml::attributeText(row, "Type"));
+    const DataType type = dataTypeOf(xml::attributeText(row, variable_doc::kType));
     entry.Data_Type = static_cast<std::uint8_t>(type);
     const std::uint8_t fixedSize = fixedSizeOf(type);
     entry.length = fixedSize != 0
                        ? fixedSize
-                       : static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, "Length"), 1));
-    entry.position = static_cast<std::uint32_t>(readInt32Or(xml::attributeText(row, "Position"), 0));
-    entry.bit_address = static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, "BitStart"), 0));
+                       : static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, variable_doc::kLength), 1));
+    entry.position = static_cast<std::uint32_t>(readInt32Or(xml::attributeText(row, variable_doc::kPosition), 0));
+    entry.bit_address = static_cast<std::uint8_t>(readInt32Or(xml::attributeText(row, variable_doc::kBitStart), 0));
     entry.subindex = static_cast<std::uint32_t>(number);
     entry.group_index = groupIndexOf(input.groups, number);
 
     if (slaveToMaster) {
-        if (auto value = initialValueBytes(type, entry.length, xml::attributeText(row, "InitValue"),
+        if (auto value = initialValueBytes(type, entry.length, xml::attributeText(row, variable_doc::kInitValue),
                                            decimalSeparator)) {
             entry.init_value = std::move(*value);
             entry.init_value_Add = static_cast<std::uint32_t>(cursors.initialValue);
@@ -99,7 +100,7 @@ TEtherCAT_pd entryOf(pugi::xml_node row, const DirectionInput& input, std::size_
         }
     }
 
-    entry.name = xml::attributeText(row, "Name");
+    entry.name = xml::attributeText(row, variable_doc::kName);
     entry.name_length = static_cast<std::uint32_t>(entry.name.size());
     if (entry.name.empty()) {
         entry.name_add = device::kProcessDataBase + device::kEmptyStringOffset;
@@ -137,7 +138,7 @@ ProcessData buildProcessData(SlaveHeader header, pugi::xml_node variablesRoot, p
     std::uint64_t stringArea = 0;
     for (const DirectionInput& input : inputs) {
         for (pugi::xml_node row : input.rows)
-            stringArea += storedSize(xml::attributeText(row, "Name"));
+            stringArea += storedSize(xml::attributeText(row, variable_doc::kName));
         for (const std::string& name : input.groups.names)
             stringArea += storedSize(name);
     }

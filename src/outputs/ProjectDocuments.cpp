@@ -1,5 +1,6 @@
 #include "outputs/ProjectDocuments.h"
 
+#include "ethercat/DocumentNames.h"
 #include "app/AppState.h"
 
 #include <system_error>
@@ -26,20 +27,20 @@ pugi::xml_node documentRoot(const xml::Document& document)
 
 pugi::xml_node variableRows(pugi::xml_node root, Direction direction)
 {
-    const pugi::xml_node variables = xml::childElement(root, "EtherCAT_Slave_Variables");
-    return xml::childElement(variables, direction == Direction::SlaveToMaster ? "EtherCAT_Slave_To_Master"
-                                                                              : "EtherCAT_Master_To_Slave");
+    const pugi::xml_node variables = xml::childElement(root, variable_doc::kVariables);
+    return xml::childElement(variables, direction == Direction::SlaveToMaster ? variable_doc::kSlaveToMaster
+                                                                              : variable_doc::kMasterToSlave);
 }
 
 pugi::xml_node groupRows(pugi::xml_node root, Direction direction)
 {
     return xml::childElement(root,
-                             direction == Direction::SlaveToMaster ? "Slave_to_Master" : "Master_to_Slave");
+                             direction == Direction::SlaveToMaster ? group_doc::kSlaveToMaster : group_doc::kMasterToSlave);
 }
 
 bool isEnabledRow(pugi::xml_node row)
 {
-    return xml::attributeText(row, "Enable") == "Y";
+    return xml::attributeText(row, variable_doc::kEnable) == "Y";
 }
 
 } // namespace cfq::outputs
