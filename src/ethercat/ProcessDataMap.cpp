@@ -84,10 +84,12 @@ ProcessDataMap mapProcessData(const VariableTable& table, const std::vector<TGro
 {
     GroupOrder order(groups);
     std::vector<MappedVariable> variables;
-    const int rows = tableLength(table);
-    for (int index = 0; index < rows; ++index) {
+    for (int index = 0; index < kVariableRows; ++index) {
+        std::string type = table.cell(index, VarField::Type);
+        if (endsTable(type))
+            break;
         if (table.enabled(index))
-            variables.push_back(mappedRow(table, index, table.cell(index, VarField::Type), order));
+            variables.push_back(mappedRow(table, index, std::move(type), order));
     }
     return ProcessDataMap(std::move(variables));
 }

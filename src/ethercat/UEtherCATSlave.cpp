@@ -126,7 +126,6 @@ void TFEtherCATSlave::Assign_Groups(StringGridWidget& grid)
         changed = Show_Group(table(grid), groupsOf(grid));
     }
     refreshRows(grid, changed);
-    Show_Map();
 }
 
 void TFEtherCATSlave::Place(StringGridWidget& grid)
@@ -137,6 +136,8 @@ void TFEtherCATSlave::Place(StringGridWidget& grid)
         changed = Calc_Position_Bit(table(grid));
     }
     refreshRows(grid, changed);
+    // Every edit but Insert Row ends with Place, so the map is redrawn here
+    // once per edit (and by Insert Row itself).
     Show_Map();
 }
 
@@ -224,6 +225,7 @@ void TFEtherCATSlave::Btn_InsRowClick()
         restoreRowAccess(grid, row);
     }
     Assign_Groups(grid);
+    Show_Map();
 }
 
 void TFEtherCATSlave::Btn_CopyRowClick()
