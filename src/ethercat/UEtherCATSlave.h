@@ -68,6 +68,8 @@ public slots:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
     void Btn_MoveClick();
+    void Btn_ImportCsvClick();
+    void Btn_ExportCsvClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -102,6 +104,8 @@ private:
     QPushButton* Btn_PasteRow;
     QPushButton* Btn_MoveUp;
     QPushButton* Btn_MoveDown;
+    QPushButton* Btn_ImportCsv;
+    QPushButton* Btn_ExportCsv;
 };
 
 } // namespace cfq
