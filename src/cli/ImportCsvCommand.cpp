@@ -4,7 +4,6 @@
 #include "cli/ProjectTables.h"
 #include "ethercat/Placement.h"
 #include "ethercat/VariableCsv.h"
-#include "ethercat/VariableDocument.h"
 #include "ethercat/VariableValidation.h"
 #include "platform/AtomicFile.h"
 
@@ -38,8 +37,7 @@ ExitCode runImportCsv(const std::vector<std::string>& arguments, CliIo& io)
     // Saved only when both tables pass the checks of the editor's OK.
     if (const auto failure = Controllo_dati(tables.slaveToMaster, tables.masterToSlave))
         return io.dataError(failure->message(io.texts));
-    if (const Status saved = Save_Variables(project.EtherCAT_Slave_File, tables.slaveToMaster, tables.masterToSlave);
-        !saved)
+    if (const Status saved = saveVariableTables(project, tables); !saved)
         return io.dataError(saved.error());
     io.out << project.EtherCAT_Slave_File.string() << '\n';
     return kSuccess;
