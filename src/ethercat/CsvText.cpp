@@ -126,6 +126,8 @@ Text parse(std::string_view text, char separator)
 
 char separatorOf(std::string_view text)
 {
+    if (text.starts_with(kSeparatorLine) && text.size() > kSeparatorLine.size())
+        return text[kSeparatorLine.size()];
     bool inQuotes = false;
     for (char c : text) {
         if (c == kQuote)
@@ -136,6 +138,11 @@ char separatorOf(std::string_view text)
             return ';';
     }
     return ',';
+}
+
+bool isSeparatorLine(const Record& record)
+{
+    return record.line == 1 && !record.fields.empty() && record.fields.front().starts_with(kSeparatorLine);
 }
 
 std::string quoted(std::string_view field, char separator)

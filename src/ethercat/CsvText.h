@@ -33,9 +33,15 @@ struct Text
 // very end of the text ends the last record rather than starting an empty one.
 Text parse(std::string_view text, char separator);
 
-// The separator the header line uses: ";" when the first line holds one
-// outside quotes, else ",".
+// A first line "sep=X", as spreadsheets write it to name the separator X.
+inline constexpr std::string_view kSeparatorLine = "sep=";
+
+// The separator of the text: the one its "sep=" line names, else ";" when
+// the first line holds one outside quotes, else ",".
 char separatorOf(std::string_view text);
+
+// Whether the record is a "sep=" line.
+bool isSeparatorLine(const Record& record);
 
 // The field as written between separators: in quotes, with its quotes
 // doubled, when it holds the separator, a quote or a line break.

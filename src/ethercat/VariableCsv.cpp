@@ -274,7 +274,11 @@ CsvImport readVariableCsv(std::string_view bytes, bool slaveToMaster)
     if (parsed.fault != csv::Fault::None && parsed.records.empty())
         return stopped(parsed.faultLine, faultText(parsed.fault));
 
-    const csv::Record header = parsed.records.empty() ? csv::Record{1, {}} : parsed.records.front();
+    std::size_t headerAt = 0;
+    if (!parsed.records.empty() && csv::isSeparatorLine(parsed.records.front()))
+        headerAt = 1;
+    const csv::Record header =
+        headerAt < parsed.records.size() ? parsed.records[headerAt] : csv::Record{static_cast<int>(headerAt) + 1, {}};
     const ColumnPositions positions = findColumns(header);
     for (Column column : kRequiredColumns) {
         if (positions[static_cast<std::size_t>(column)] < 0)
@@ -283,7 +287,7 @@ CsvImport readVariableCsv(std::string_view bytes, bool slaveToMaster)
 
     const RecordReader reader(positions, slaveToMaster);
     CsvImport result;
-    for (std::size_t at = 1; at < parsed.records.size(); ++at) {
+    for (std::size_t at = headerAt + 1; at < parsed.records.size(); ++at) {
         const csv::Record& record = parsed.records[at];
         if (allBlank(record))
             continue;

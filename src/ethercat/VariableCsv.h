@@ -54,7 +54,7 @@ std::string writeVariableCsv(const VariableTable& table, bool slaveToMaster);
 
 // Reads the bytes of a CSV file: UTF-8 with or without a byte-order mark
 // (other text as Windows-1252), ";" or "," between fields as the header line
-// uses, columns found by their header name ignoring case, records whose
+// uses (or the separator a first line "sep=X" names), columns found by their header name ignoring case, records whose
 // fields are all blank skipped. Stops at the first fault with no variables.
 CsvImport readVariableCsv(std::string_view bytes, bool slaveToMaster);
 

@@ -109,6 +109,10 @@ TEST(VariableCsv, ImportsASpreadsheetFile)
                                      ImportedVariable{false, "Bool", "1", "Alarm", "0", ""},
                                      ImportedVariable{true, "String", "12", "Serial", "ABC", "SN"}));
 
+    const CsvImport named = importText("sep=|\r\nType|Name|Length\r\nArray|\"A|B\"|3\r\n");
+    ASSERT_FALSE(named.failure);
+    EXPECT_THAT(named.variables, testing::ElementsAre(ImportedVariable{true, "Array", "3", "A|B", "", ""}));
+
     const CsvImport latin = importText("Type;Name;Enable;InitValue\nInt8;Temp\xE9rature;N;7\n", false);
     ASSERT_FALSE(latin.failure);
     EXPECT_THAT(latin.variables,
@@ -178,7 +182,9 @@ INSTANTIATE_TEST_SUITE_P(
         MalformedCase{"Enable neither yes nor no", kHeader + "maybe;Int8;1;A;;\n", {2, 1077, "\"maybe\""}},
         MalformedCase{"no Type column", "Enable;Kind;Length;Name\nY;Int8;1;A\n", {1, 1078, "Type"}},
         MalformedCase{"no Name column", "Type\nInt8\n", {1, 1078, "Name"}},
-        MalformedCase{"empty file", "", {1, 1078, "Type"}}),
+        MalformedCase{"empty file", "", {1, 1078, "Type"}},
+        MalformedCase{"separator line only", "sep=;\n", {2, 1078, "Type"}},
+        MalformedCase{"fault after a separator line", "sep=;\nType;Name\nInt8\n", {3, 1076, ""}}),
     [](const testing::TestParamInfo<MalformedCase>& param) {
         std::string name;
         for (const char* c = param.param.what; *c; ++c)
