@@ -1,5 +1,6 @@
 #include "app/DialogParts.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -40,6 +41,25 @@ QPushButton* makeButton(QWidget* parent, const char* objectName, int width, int 
     button->setObjectName(QString::fromLatin1(objectName));
     button->setFixedSize(width, height);
     return button;
+}
+
+QVBoxLayout* titledColumn(QWidget* dialog, TitlePanel* title)
+{
+    auto* column = new QVBoxLayout(dialog);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    column->addWidget(title);
+    return column;
+}
+
+QHBoxLayout* buttonRow(std::initializer_list<QPushButton*> buttons, QWidget* owner)
+{
+    auto* row = new QHBoxLayout(owner);
+    row->setContentsMargins(10, 6, 10, 6);
+    row->addStretch();
+    for (QPushButton* button : buttons)
+        row->addWidget(button);
+    return row;
 }
 
 void applyDialogBackground(QWidget* dialog)

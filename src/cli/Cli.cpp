@@ -48,13 +48,6 @@ void printCommandHelp(const CliCommand& command, std::ostream& out)
         << command.description << '\n';
 }
 
-int usageError(std::ostream& err, const std::string& message, const std::string& helpCommand)
-{
-    err << kToolName << ": " << message << "\n"
-        << "Run \"" << kToolName << helpCommand << " --help\" for help.\n";
-    return kUsageError;
-}
-
 const CliCommand* findCommand(const std::string& name)
 {
     for (const CliCommand& command : commandTable()) {
@@ -65,6 +58,13 @@ const CliCommand* findCommand(const std::string& name)
 }
 
 } // namespace
+
+ExitCode usageError(std::ostream& err, const std::string& message, std::string_view commandName)
+{
+    err << kToolName << ": " << message << "\n"
+        << "Run \"" << kToolName << (commandName.empty() ? "" : " ") << commandName << " --help\" for help.\n";
+    return kUsageError;
+}
 
 std::size_t argumentCount(const CliCommand& command)
 {
@@ -85,15 +85,14 @@ int runCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
         return usageError(err, "unknown command \"" + arguments.front() + "\"", "");
 
     const std::vector<std::string> rest(arguments.begin() + 1, arguments.end());
-    const std::string helpCommand = " " + std::string(command->name);
     if (std::any_of(rest.begin(), rest.end(), isHelp)) {
         printCommandHelp(*command, out);
         return kSuccess;
     }
     if (const auto option = std::find_if(rest.begin(), rest.end(), isOption); option != rest.end())
-        return usageError(err, "unknown option \"" + *option + "\"", helpCommand);
+        return usageError(err, "unknown option \"" + *option + "\"", command->name);
     if (rest.size() != argumentCount(*command))
-        return usageError(err, "wrong number of arguments; usage: " + usageLine(*command), helpCommand);
+        return usageError(err, "wrong number of arguments; usage: " + usageLine(*command), command->name);
 
     TextTable texts;
     texts.Init_Text_Table();

@@ -22,6 +22,10 @@ enum ExitCode : int
     kUsageError = 2, // the command line is wrong
 };
 
+// Reports a wrong command line on `err`, pointing at the help of the command
+// (of the tool when commandName is empty), and gives its exit code.
+ExitCode usageError(std::ostream& err, const std::string& message, std::string_view commandName);
+
 // Where a command reports: results on `out`, errors on `err`; `texts` holds
 // the built-in English texts of the configurator's messages.
 struct CliIo

@@ -6,8 +6,9 @@ namespace cfq::cli {
 
 std::span<const CliCommand> commandTable()
 {
-    static const std::array<CliCommand, 5> commands = {compileCommand(), esiCommand(), placeCommand(),
-                                                       checkCommand(), dumpCommand()};
+    static const std::array<CliCommand, 7> commands = {compileCommand(),   esiCommand(),       placeCommand(),
+                                                       checkCommand(),     dumpCommand(),      exportCsvCommand(),
+                                                       importCsvCommand()};
     return commands;
 }
 

@@ -15,5 +15,7 @@ const CliCommand& esiCommand();
 const CliCommand& placeCommand();
 const CliCommand& checkCommand();
 const CliCommand& dumpCommand();
+const CliCommand& exportCsvCommand();
+const CliCommand& importCsvCommand();
 
 } // namespace cfq::cli

@@ -1,7 +1,6 @@
 #include "cli/CommandTable.h"
 #include "cli/ProjectArgument.h"
 #include "cli/ProjectTables.h"
-#include "ethercat/VariableDocument.h"
 
 namespace cfq::cli {
 namespace {
@@ -15,8 +14,7 @@ ExitCode runPlace(const std::vector<std::string>& arguments, CliIo& io)
     ProjectTables tables;
     if (const Status loaded = loadProjectTables(project, tables); !loaded)
         return io.dataError(loaded.error());
-    if (const Status saved = Save_Variables(project.EtherCAT_Slave_File, tables.slaveToMaster, tables.masterToSlave);
-        !saved)
+    if (const Status saved = saveVariableTables(project, tables); !saved)
         return io.dataError(saved.error());
     io.out << project.EtherCAT_Slave_File.string() << '\n';
     return kSuccess;

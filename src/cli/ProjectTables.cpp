@@ -14,4 +14,9 @@ Status loadProjectTables(const AppState& project, ProjectTables& tables)
                           toGroupSnapshot(tables.groups));
 }
 
+Status saveVariableTables(const AppState& project, const ProjectTables& tables)
+{
+    return Save_Variables(project.EtherCAT_Slave_File, tables.slaveToMaster, tables.masterToSlave);
+}
+
 } // namespace cfq::cli

@@ -21,4 +21,8 @@ struct ProjectTables
 // well-formed.
 Status loadProjectTables(const AppState& project, ProjectTables& tables);
 
+// Saves both variable tables to the project's variable document, as the
+// variable editor's OK does.
+Status saveVariableTables(const AppState& project, const ProjectTables& tables);
+
 } // namespace cfq::cli

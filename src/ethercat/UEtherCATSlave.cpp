@@ -56,7 +56,10 @@ std::vector<int> TFEtherCATSlave::textIndices() const
     indices.push_back(kTextDeleteQuestion);
     for (int index = 1051; index <= 1058; ++index)
         indices.push_back(index);
-    indices.insert(indices.end(), {1063, 1064, 1100, 1101, 1102});
+    indices.insert(indices.end(), {1063, 1064, 1100, 1101, 1102, 1105});
+    // The import's question and the reasons it stops.
+    for (int index = 1069; index <= 1078; ++index)
+        indices.push_back(index);
     return indices;
 }
 

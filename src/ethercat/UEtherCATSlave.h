@@ -69,6 +69,8 @@ public slots:
     void Btn_CopyRowClick();
     void Btn_PasteRowClick();
     void Btn_MoveClick();
+    void Btn_ImportCsvClick();
+    void Btn_ExportCsvClick();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -109,6 +111,8 @@ private:
     QPushButton* Btn_PasteRow;
     QPushButton* Btn_MoveUp;
     QPushButton* Btn_MoveDown;
+    QPushButton* Btn_ImportCsv;
+    QPushButton* Btn_ExportCsv;
 };
 
 } // namespace cfq

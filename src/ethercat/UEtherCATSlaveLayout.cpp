@@ -82,6 +82,8 @@ void TFEtherCATSlave::FormCreate()
     Btn_PasteRow = addPanelButton(m_frame, "Btn_PasteRow");
     Btn_MoveUp = addPanelButton(m_frame, "Btn_MoveUp");
     Btn_MoveDown = addPanelButton(m_frame, "Btn_MoveDown");
+    Btn_ImportCsv = addPanelButton(m_frame, "Btn_ImportCsv");
+    Btn_ExportCsv = addPanelButton(m_frame, "Btn_ExportCsv");
     Btn_MoveUp->setText(QStringLiteral("Move Up"));
     Btn_MoveDown->setText(QStringLiteral("Move Down"));
     connect(Btn_OK, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_OKClick);
@@ -92,6 +94,8 @@ void TFEtherCATSlave::FormCreate()
     connect(Btn_PasteRow, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_PasteRowClick);
     connect(Btn_MoveUp, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_MoveClick);
     connect(Btn_MoveDown, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_MoveClick);
+    connect(Btn_ImportCsv, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_ImportCsvClick);
+    connect(Btn_ExportCsv, &QPushButton::clicked, this, &TFEtherCATSlave::Btn_ExportCsvClick);
 
     resize(kClientWidth, kClientHeight);
     Init_Table();
@@ -174,6 +178,11 @@ void TFEtherCATSlave::bindTexts()
         m_texts.hint(button, caption + 6);
         ++caption;
     }
+    // Captions 1065-1066 and hints 1067-1068.
+    m_texts.text(Btn_ImportCsv, 1065);
+    m_texts.text(Btn_ExportCsv, 1066);
+    m_texts.hint(Btn_ImportCsv, 1067);
+    m_texts.hint(Btn_ExportCsv, 1068);
 }
 
 void TFEtherCATSlave::connectGrid(StringGridWidget& grid)

@@ -17,6 +17,22 @@ enum class VarSize
     LengthAndZero, // the Length cell plus the terminating zero byte
 };
 
+// The code of a type in the device image's variable table (its Data_Type).
+enum class TypeCode : std::uint8_t
+{
+    Unknown = 0,
+    Bool = 1,
+    Int8 = 2,
+    Int16 = 3,
+    Int32 = 4,
+    UInt8 = 5,
+    UInt16 = 6,
+    UInt32 = 7,
+    Float32 = 8,
+    String = 9,
+    Array = 10
+};
+
 // One entry of the variable type list, the items of the Type drop-down.
 struct VarType
 {
@@ -24,7 +40,10 @@ struct VarType
     std::string_view lengthText; // the Length cell set when the type is chosen
     bool lengthEditable;
     VarSize size;
-    int bytes; // for VarSize::Fixed
+    // The size a fixed-size type records in the device image (1 for a Bool);
+    // 0 for the types whose Length gives it.
+    int bytes;
+    TypeCode code;
 };
 
 inline constexpr std::string_view kArrayType = "Array";
@@ -32,16 +51,16 @@ inline constexpr std::string_view kStringType = "String";
 
 // The type list in the order the editor offers it.
 inline constexpr std::array<VarType, 10> kVarTypes = {{
-    {"Bool", "1", false, VarSize::Bit, 0},
-    {"Int8", "1", false, VarSize::Fixed, 1},
-    {"Int16", "2", false, VarSize::Fixed, 2},
-    {"Int32", "4", false, VarSize::Fixed, 4},
-    {"UInt8", "1", false, VarSize::Fixed, 1},
-    {"UInt16", "2", false, VarSize::Fixed, 2},
-    {"UInt32", "4", false, VarSize::Fixed, 4},
-    {"Float32", "4", false, VarSize::Fixed, 4},
-    {kArrayType, "10", true, VarSize::Length, 0},
-    {kStringType, "10", true, VarSize::LengthAndZero, 0},
+    {"Bool", "1", false, VarSize::Bit, 1, TypeCode::Bool},
+    {"Int8", "1", false, VarSize::Fixed, 1, TypeCode::Int8},
+    {"Int16", "2", false, VarSize::Fixed, 2, TypeCode::Int16},
+    {"Int32", "4", false, VarSize::Fixed, 4, TypeCode::Int32},
+    {"UInt8", "1", false, VarSize::Fixed, 1, TypeCode::UInt8},
+    {"UInt16", "2", false, VarSize::Fixed, 2, TypeCode::UInt16},
+    {"UInt32", "4", false, VarSize::Fixed, 4, TypeCode::UInt32},
+    {"Float32", "4", false, VarSize::Fixed, 4, TypeCode::Float32},
+    {kArrayType, "10", true, VarSize::Length, 0, TypeCode::Array},
+    {kStringType, "10", true, VarSize::LengthAndZero, 0, TypeCode::String},
 }};
 
 // Longest Array or String, in bytes of content.

@@ -65,17 +65,9 @@ TFSoftOptions::TFSoftOptions(AppState& state, Services services, VersionCheck& v
     auto* pages = new QVBoxLayout;
     pages->setContentsMargins(8, 8, 8, 4);
     pages->addWidget(PC_Options);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(10, 6, 10, 8);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout* layout = titledColumn(this, P_Title);
     layout->addLayout(pages, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Btn_OK, Btn_Cancel}));
 
     setFixedSize(509, 373);
     bindTexts();

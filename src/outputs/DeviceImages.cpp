@@ -5,6 +5,7 @@
 #include "outputs/DeviceMemory.h"
 #include "outputs/ParameterImage.h"
 #include "outputs/ProcessData.h"
+#include "params/ParGenNames.h"
 #include "platform/AtomicFile.h"
 
 #include <system_error>
@@ -35,7 +36,7 @@ std::string describe(const Overflow& overflow, const TextTable& texts)
         what = directionName(overflow.direction, texts) + ": " + amount(" groups");
         break;
     case Overflow::Kind::SiiConfig:
-        what = "EtherCAT_Slave_Eeprom_Config: " + amount(" bytes");
+        what = std::string(pargen_doc::kEepromConfig) + ": " + amount(" bytes");
         break;
     case Overflow::Kind::ImageSize:
         what = std::string(device::kProcessDataImageFile) + ": " + amount(" bytes");

@@ -1,56 +1,35 @@
 #include "outputs/DeviceTypes.h"
 
-#include <array>
-#include <utility>
-
 namespace cfq::outputs {
 namespace {
 
-struct TypeRow
+const VarType* typeWithCode(DataType code)
 {
-    std::string_view name;
-    DataType type;
-    std::uint8_t size;
-};
-
-constexpr std::array<TypeRow, 10> kTypes = {{{"Bool", DataType::Bool, 1},
-                                             {"Int8", DataType::Int8, 1},
-                                             {"Int16", DataType::Int16, 2},
-                                             {"Int32", DataType::Int32, 4},
-                                             {"UInt8", DataType::UInt8, 1},
-                                             {"UInt16", DataType::UInt16, 2},
-                                             {"UInt32", DataType::UInt32, 4},
-                                             {"Float32", DataType::Float32, 4},
-                                             {"String", DataType::String, 0},
-                                             {"Array", DataType::Array, 0}}};
+    for (const VarType& type : kVarTypes) {
+        if (type.code == code)
+            return &type;
+    }
+    return nullptr;
+}
 
 } // namespace
 
 DataType dataTypeOf(std::string_view typeName)
 {
-    for (const TypeRow& row : kTypes) {
-        if (row.name == typeName)
-            return row.type;
-    }
-    return DataType::Unknown;
+    const VarType* type = findVarType(typeName);
+    return type ? type->code : DataType::Unknown;
 }
 
-std::string_view typeNameOf(DataType type)
+std::string_view typeNameOf(DataType code)
 {
-    for (const TypeRow& row : kTypes) {
-        if (row.type == type)
-            return row.name;
-    }
-    return {};
+    const VarType* type = typeWithCode(code);
+    return type ? type->name : std::string_view();
 }
 
-std::uint8_t fixedSizeOf(DataType type)
+std::uint8_t fixedSizeOf(DataType code)
 {
-    for (const TypeRow& row : kTypes) {
-        if (row.type == type)
-            return row.size;
-    }
-    return 0;
+    const VarType* type = typeWithCode(code);
+    return type ? static_cast<std::uint8_t>(type->bytes) : 0;
 }
 
 } // namespace cfq::outputs

@@ -1,25 +1,15 @@
 #pragma once
 
+#include "ethercat/VarTypes.h"
+
 #include <cstdint>
 #include <string_view>
 
+// The variable type list as the device image sees it: type codes and sizes.
 namespace cfq::outputs {
 
 // Type codes of the process-data image (Data_Type of a table entry).
-enum class DataType : std::uint8_t
-{
-    Unknown = 0,
-    Bool = 1,
-    Int8 = 2,
-    Int16 = 3,
-    Int32 = 4,
-    UInt8 = 5,
-    UInt16 = 6,
-    UInt32 = 7,
-    Float32 = 8,
-    String = 9,
-    Array = 10
-};
+using DataType = TypeCode;
 
 // The type code of a variable's Type text, compared exactly (case included);
 // Unknown for any other text.

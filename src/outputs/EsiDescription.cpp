@@ -1,5 +1,7 @@
 #include "outputs/EsiDescription.h"
 
+#include "params/ParGenNames.h"
+
 #include "ethercat/DocumentNames.h"
 #include "outputs/ProjectDocuments.h"
 #include "platform/TextTrim.h"
@@ -60,11 +62,11 @@ TEtherCAT_Rule ruleOf(std::string_view type, std::int64_t length, std::string na
 EsiDescription readEsiDescription(pugi::xml_node parametersRoot, pugi::xml_node variablesRoot)
 {
     EsiDescription esi;
-    if (const auto revision = xml::childText(parametersRoot, "EtherCAT_Slave_Revision_Number"))
+    if (const auto revision = xml::childText(parametersRoot, pargen_doc::kRevisionNumber))
         esi.revision = static_cast<std::uint32_t>(readInt64Or(*revision, 0));
-    if (auto name = xml::childText(parametersRoot, "EtherCAT_Slave_Name"))
+    if (auto name = xml::childText(parametersRoot, pargen_doc::kSlaveName))
         esi.productName = std::move(*name);
-    if (const auto node = xml::childText(parametersRoot, "EtherCAT_Slave_Node_Address"))
+    if (const auto node = xml::childText(parametersRoot, pargen_doc::kNodeAddress))
         esi.nodeAddress = static_cast<std::uint16_t>(readInt32Or(*node, 1));
     esi.inputRules = rulesOf(variableRows(variablesRoot, Direction::SlaveToMaster));
     esi.outputRules = rulesOf(variableRows(variablesRoot, Direction::MasterToSlave));

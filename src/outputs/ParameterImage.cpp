@@ -3,6 +3,7 @@
 #include "app/ModelIdentity.h"
 #include "outputs/DeviceMemory.h"
 #include "outputs/Unicode.h"
+#include "params/ParGenNames.h"
 #include "platform/WholeNumber.h"
 #include "platform/Xml.h"
 
@@ -41,11 +42,11 @@ public:
         return text(name) == std::optional<std::string>(set);
     }
 
-    Octets octets(const std::array<const char*, 4>& names, const Octets& fallbacks) const
+    Octets octets(const char* stem, const Octets& fallbacks) const
     {
         Octets result{};
         for (std::size_t k = 0; k < result.size(); ++k)
-            result[k] = number(names[k], fallbacks[k]);
+            result[k] = number(pargen_doc::octetElement(stem, k + 1).c_str(), fallbacks[k]);
         return result;
     }
 
@@ -100,36 +101,25 @@ std::uint32_t baudRateOf(std::int32_t index)
 
 void readParameters(Bytes& image, const ParameterReader& in)
 {
-    storeOctets(
-        image, kIpAddress,
-        in.octets({"Ethernet_IP1", "Ethernet_IP2", "Ethernet_IP3", "Ethernet_IP4"}, {192, 168, 0, 10}));
-    storeOctets(
-        image, kSubnetMask,
-        in.octets({"Ethernet_SM1", "Ethernet_SM2", "Ethernet_SM3", "Ethernet_SM4"}, {255, 255, 255, 0}));
-    const Octets gateway =
-        in.octets({"Ethernet_GAT1", "Ethernet_GAT2", "Ethernet_GAT3", "Ethernet_GAT4"}, {192, 168, 0, 1});
-    storeOctets(image, kGateway, in.flag("Ethernet_EN_GAT", "1") ? gateway : Octets{255, 255, 255, 255});
+    storeOctets(image, kIpAddress, in.octets(pargen_doc::kIpAddress, {192, 168, 0, 10}));
+    storeOctets(image, kSubnetMask, in.octets(pargen_doc::kSubnetMask, {255, 255, 255, 0}));
+    const Octets gateway = in.octets(pargen_doc::kGateway, {192, 168, 0, 1});
+    storeOctets(image, kGateway, in.flag(pargen_doc::kEnableGateway, "1") ? gateway : Octets{255, 255, 255, 255});
 
-    storeName(image, kSlaveName, kSlaveNameField, in.text("EtherCAT_Slave_Name").value_or("devicename1"));
-    image[kSerialInterface] = in.flag("SERIAL_SERIAL", "0") ? 1 : 0;
-    storeLittleEndian(&image[kBaudRate], baudRateOf(in.number("SERIAL_BAUDRATE", kDefaultBaudIndex)), 4);
-    image[kParity] = static_cast<std::uint8_t>(in.number("SERIAL_PARITY", 0));
-    const std::int32_t stopBits = in.number("SERIAL_STOPBITS", 0);
+    storeName(image, kSlaveName, kSlaveNameField, in.text(pargen_doc::kSlaveName).value_or("devicename1"));
+    image[kSerialInterface] = in.flag(pargen_doc::kSerialInterface, "0") ? 1 : 0;
+    storeLittleEndian(&image[kBaudRate], baudRateOf(in.number(pargen_doc::kBaudRate, kDefaultBaudIndex)), 4);
+    image[kParity] = static_cast<std::uint8_t>(in.number(pargen_doc::kParity, 0));
+    const std::int32_t stopBits = in.number(pargen_doc::kStopBits, 0);
     image[kStopBits] = static_cast<std::uint8_t>(stopBits == 1 ? 2 : stopBits);
 
-    const unsigned dhcp =
-        (in.flag("Eth_Conn_DHCP_Cable", "1") ? 1u : 0u) | (in.flag("Eth_Conn_DHCP_WiFi", "1") ? 2u : 0u);
+    const unsigned dhcp = (in.flag(pargen_doc::kDhcpCable, "1") ? 1u : 0u) |
+                          (in.flag(pargen_doc::kDhcpWiFi, "1") ? 2u : 0u);
     storeLittleEndian(&image[kDhcpFlags], dhcp, 2);
-    storeName(image, kDeviceName, kDeviceNameField, in.text("Eth_Conn_Device_Name").value_or(""));
-    if (in.flag("Eth_Conn_Enable_DNS", "1")) {
-        storeOctets(image, kSecondaryDns,
-                    in.octets({"Eth_Conn_Secondary_DNS1", "Eth_Conn_Secondary_DNS2",
-                               "Eth_Conn_Secondary_DNS3", "Eth_Conn_Secondary_DNS4"},
-                              {8, 8, 4, 4}));
-        storeOctets(image, kPrimaryDns,
-                    in.octets({"Eth_Conn_Primary_DNS1", "Eth_Conn_Primary_DNS2", "Eth_Conn_Primary_DNS3",
-                               "Eth_Conn_Primary_DNS4"},
-                              {8, 8, 8, 8}));
+    storeName(image, kDeviceName, kDeviceNameField, in.text(pargen_doc::kDeviceName).value_or(""));
+    if (in.flag(pargen_doc::kEnableDns, "1")) {
+        storeOctets(image, kSecondaryDns, in.octets(pargen_doc::kSecondaryDns, {8, 8, 4, 4}));
+        storeOctets(image, kPrimaryDns, in.octets(pargen_doc::kPrimaryDns, {8, 8, 8, 8}));
     }
     const std::string_view version = model::kSoftwareVersion;
     std::copy(version.begin(), version.end(), image.begin() + kConfigurationVersion);
@@ -168,10 +158,10 @@ SlaveHeader readSlaveHeader(pugi::xml_node root, bool present)
     if (!present)
         return header;
     const ParameterReader in(root);
-    header.siiConfig = siiConfigBytes(in.text("EtherCAT_Slave_Eeprom_Config").value_or(kDefaultSiiConfig));
-    header.nodeAddress = static_cast<std::uint16_t>(in.number("EtherCAT_Slave_Node_Address", 1));
-    header.clearData = in.flag("EtherCAT_Slave_Clear_Data", "1") ? 1 : 0;
-    const auto revision = in.text("EtherCAT_Slave_Revision_Number");
+    header.siiConfig = siiConfigBytes(in.text(pargen_doc::kEepromConfig).value_or(kDefaultSiiConfig));
+    header.nodeAddress = static_cast<std::uint16_t>(in.number(pargen_doc::kNodeAddress, 1));
+    header.clearData = in.flag(pargen_doc::kClearData, "1") ? 1 : 0;
+    const auto revision = in.text(pargen_doc::kRevisionNumber);
     header.revision = static_cast<std::uint32_t>(revision ? readInt64Or(*revision, 0) : 0);
     return header;
 }

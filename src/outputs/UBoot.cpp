@@ -113,11 +113,8 @@ void TFBoot::layOutPanels()
     connect(Btn_Update, &QPushButton::clicked, this, &TFBoot::Btn_UpdateClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    for (QWidget* part : {static_cast<QWidget*>(P_Title), static_cast<QWidget*>(P_IP_Address),
-                          static_cast<QWidget*>(P_Options), static_cast<QWidget*>(P_Button)})
+    QVBoxLayout* layout = titledColumn(this, P_Title);
+    for (QWidget* part : {P_IP_Address, P_Options, P_Button})
         layout->addWidget(part);
 
     QWidget* const tabOrder[] = {

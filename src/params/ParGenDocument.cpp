@@ -1,6 +1,7 @@
 #include "params/ParGenDocument.h"
 
 #include "app/ModelIdentity.h"
+#include "params/ParGenNames.h"
 #include "platform/WholeNumber.h"
 #include "platform/Xml.h"
 
@@ -9,38 +10,37 @@
 namespace cfq {
 namespace {
 
-constexpr const char* kRootElement = "Par_Gen";
-constexpr const char* kWiFiDhcpElement = "Eth_Conn_DHCP_WiFi";
+using namespace pargen_doc;
 
 template <typename OctetArray, typename Visit>
-void visitOctets(const std::string& stem, OctetArray& octets, Visit& visit)
+void visitOctets(const char* stem, OctetArray& octets, Visit& visit)
 {
     for (std::size_t i = 0; i < octets.size(); ++i)
-        visit(stem + std::to_string(i + 1), octets[i]);
+        visit(octetElement(stem, i + 1), octets[i]);
 }
 
 // Hands every element name with its field to visit, in the order of the
 // document. Values is ParGenValues or const ParGenValues.
 template <typename Values, typename Visit> void forEachElement(Values& values, Visit&& visit)
 {
-    visit("Eth_Conn_Device_Name", values.Eth_Conn_Device_Name);
-    visit("Eth_Conn_DHCP_Cable", values.Eth_Conn_DHCP_Cable);
-    visit(kWiFiDhcpElement, values.Eth_Conn_DHCP_WiFi);
-    visit("Eth_Conn_Enable_DNS", values.Eth_Conn_Enable_DNS);
-    visitOctets("Eth_Conn_Primary_DNS", values.Eth_Conn_Primary_DNS, visit);
-    visitOctets("Eth_Conn_Secondary_DNS", values.Eth_Conn_Secondary_DNS, visit);
-    visit("EtherCAT_Slave_Revision_Number", values.EtherCAT_Slave_Revision_Number);
-    visit("EtherCAT_Slave_Name", values.EtherCAT_Slave_Name);
-    visit("EtherCAT_Slave_Node_Address", values.EtherCAT_Slave_Node_Address);
-    visit("EtherCAT_Slave_Clear_Data", values.EtherCAT_Slave_Clear_Data);
-    visit("SERIAL_SERIAL", values.SERIAL_SERIAL, FixedList(serial::kInterfaces));
-    visit("SERIAL_BAUDRATE", values.SERIAL_BAUDRATE, FixedList(serial::kBaudRates));
-    visit("SERIAL_PARITY", values.SERIAL_PARITY, FixedList(serial::kParities));
-    visit("SERIAL_STOPBITS", values.SERIAL_STOPBITS, FixedList(serial::kStopBits));
-    visitOctets("Ethernet_IP", values.Ethernet_IP, visit);
-    visitOctets("Ethernet_SM", values.Ethernet_SM, visit);
-    visitOctets("Ethernet_GAT", values.Ethernet_GAT, visit);
-    visit("Ethernet_EN_GAT", values.Ethernet_EN_GAT);
+    visit(kDeviceName, values.Eth_Conn_Device_Name);
+    visit(kDhcpCable, values.Eth_Conn_DHCP_Cable);
+    visit(kDhcpWiFi, values.Eth_Conn_DHCP_WiFi);
+    visit(kEnableDns, values.Eth_Conn_Enable_DNS);
+    visitOctets(kPrimaryDns, values.Eth_Conn_Primary_DNS, visit);
+    visitOctets(kSecondaryDns, values.Eth_Conn_Secondary_DNS, visit);
+    visit(kRevisionNumber, values.EtherCAT_Slave_Revision_Number);
+    visit(kSlaveName, values.EtherCAT_Slave_Name);
+    visit(kNodeAddress, values.EtherCAT_Slave_Node_Address);
+    visit(kClearData, values.EtherCAT_Slave_Clear_Data);
+    visit(kSerialInterface, values.SERIAL_SERIAL, FixedList(serial::kInterfaces));
+    visit(kBaudRate, values.SERIAL_BAUDRATE, FixedList(serial::kBaudRates));
+    visit(kParity, values.SERIAL_PARITY, FixedList(serial::kParities));
+    visit(kStopBits, values.SERIAL_STOPBITS, FixedList(serial::kStopBits));
+    visitOctets(kIpAddress, values.Ethernet_IP, visit);
+    visitOctets(kSubnetMask, values.Ethernet_SM, visit);
+    visitOctets(kGateway, values.Ethernet_GAT, visit);
+    visit(kEnableGateway, values.Ethernet_EN_GAT);
 }
 
 // Overwrites a field only when its element is present and holds plain text;
@@ -58,7 +58,7 @@ struct ElementReader
     void operator()(const std::string& name, bool& flag) const
     {
         // This model has no Wi-Fi: whatever the file holds, the flag stays clear.
-        if (name == kWiFiDhcpElement)
+        if (name == kDhcpWiFi)
             return;
         if (const auto text = xml::childText(root, name.c_str()))
             flag = *text == "1";
@@ -114,7 +114,7 @@ Result<ParGenValues> readParGen(const std::filesystem::path& file)
 Status writeParGen(const ParGenValues& values, const std::filesystem::path& file)
 {
     pugi::xml_document document;
-    pugi::xml_node root = document.append_child(kRootElement);
+    pugi::xml_node root = document.append_child(kRoot);
     document.append_child(pugi::node_comment).set_value(model::kVersionComment);
     forEachElement(values, ElementWriter{root});
     return xml::save(document, file);

@@ -7,7 +7,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,16 +142,9 @@ void TFParGen::FormCreate()
     Btn_Cancel->setAutoDefault(false);
     connect(Btn_OK, &QPushButton::clicked, this, &TFParGen::Btn_OKClick);
     connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
-    auto* buttons = new QHBoxLayout(P_Button);
-    buttons->setContentsMargins(10, 6, 10, 6);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
+    buttonRow({Btn_OK, Btn_Cancel}, P_Button);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout* layout = titledColumn(this, P_Title);
     layout->addWidget(CPG, 1);
     layout->addWidget(P_Button);
 

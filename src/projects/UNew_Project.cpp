@@ -5,7 +5,6 @@
 #include "platform/MessageService.h"
 #include "projects/Projects.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -38,18 +37,10 @@ TFNew_Project::TFNew_Project(AppState& state, Services services, QWidget* parent
     fields->setContentsMargins(14, 10, 14, 6);
     fields->addWidget(Label1);
     fields->addWidget(E_New_Proj);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(10, 6, 10, 6);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout* layout = titledColumn(this, P_Title);
     layout->addLayout(fields);
     layout->addStretch();
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Btn_OK, Btn_Cancel}));
 
     setFixedSize(331, 162);
     m_texts.windowTitle(this, 100);

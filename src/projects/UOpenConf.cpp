@@ -4,7 +4,6 @@
 #include "app/DialogParts.h"
 #include "projects/Projects.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -36,17 +35,9 @@ TFOpenConf::TFOpenConf(AppState& state, QWidget* parent)
     list->setContentsMargins(14, 10, 14, 6);
     list->addWidget(Label1);
     list->addWidget(ListBox1, 1);
-    auto* buttons = new QHBoxLayout;
-    buttons->setContentsMargins(10, 6, 10, 6);
-    buttons->addStretch();
-    buttons->addWidget(Btn_OK);
-    buttons->addWidget(Btn_Cancel);
-    auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(P_Title);
+    QVBoxLayout* layout = titledColumn(this, P_Title);
     layout->addLayout(list, 1);
-    layout->addLayout(buttons);
+    layout->addLayout(buttonRow({Btn_OK, Btn_Cancel}));
 
     resize(377, 351);
     m_texts.windowTitle(this, 200);

@@ -1,24 +1,9 @@
-#include "CliProcess.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
+#include "ExampleProjectFixture.h"
 
 namespace cfq::cli::test {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The example project shipped in PROJECTS: a weighing scale on RS485.
-class ExampleProject : public testing::Test
-{
-protected:
-    ExampleProject() { fs::copy(CFQ_EXAMPLE_PROJECT, m_project, fs::copy_options::recursive); }
-
-    CliRun run(const std::vector<std::string>& arguments) { return runCliProcess(arguments, m_dir.path()); }
-
-    cfq::test::TempDir m_dir;
-    fs::path m_project = m_dir / "Weighing_Scale";
-};
 
 TEST_F(ExampleProject, PassesEveryEditorsCheck)
 {

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace cfq::cli {
+
+// The direction words of the CSV commands.
+inline constexpr std::string_view kSlaveToMasterWord = "s2m";
+inline constexpr std::string_view kMasterToSlaveWord = "m2s";
+
+// True for "s2m" (Slave To Master), false for "m2s"; nothing for any other
+// word.
+inline std::optional<bool> slaveToMasterArgument(std::string_view word)
+{
+    if (word == kSlaveToMasterWord)
+        return true;
+    if (word == kMasterToSlaveWord)
+        return false;
+    return std::nullopt;
+}
+
+} // namespace cfq::cli
