@@ -1,9 +1,11 @@
 // One edit in a full variable table (256 rows per direction, 16 groups of 16):
-// the variable editor's whole reaction - group derivation, placement and the
-// repaint of the rows that changed - on the offscreen platform.
+// the variable editor's whole reaction - group derivation, placement, the
+// repaint of the rows that changed and the process-data map - on the
+// offscreen platform.
 #include "app/AppState.h"
 #include "ethercat/GroupDocument.h"
 #include "ethercat/MemoryVariableTable.h"
+#include "ethercat/ProcessDataMapWidget.h"
 #include "ethercat/UEtherCATSlave.h"
 #include "ethercat/VarTypes.h"
 #include "ethercat/VariableDocument.h"
@@ -11,6 +13,7 @@
 #include "platform/MessageService.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -41,36 +44,46 @@ void fill(cfq::VariableTable& table)
     }
 }
 
-// A project folder holding full documents of both kinds.
-std::filesystem::path projectFolder()
+// The largest image a direction can have: 256 Strings of Length 255, 65536
+// bytes.
+void fillLargest(cfq::VariableTable& table)
 {
-    static const std::filesystem::path folder = [] {
-        const auto path = std::filesystem::temp_directory_path() / "cfq-bench-editor";
-        std::filesystem::create_directories(path);
-        cfq::MemoryVariableTable slaveToMaster;
-        cfq::MemoryVariableTable masterToSlave;
-        fill(slaveToMaster);
-        fill(masterToSlave);
-        (void)cfq::Save_Variables(path / "EtherCAT_Slave.xml", slaveToMaster, masterToSlave);
-        cfq::GroupLists groups;
-        for (int group = 1; group <= cfq::kMaxGroups; ++group) {
-            groups.slaveToMaster.push_back({"Group_" + std::to_string(group), "16", ""});
-            groups.masterToSlave.push_back({"Group_" + std::to_string(group), "16", ""});
-        }
-        (void)cfq::saveGroupLists(path / "EtherCAT_Slave_Group.xml", groups);
-        return path;
-    }();
-    return folder;
+    for (int index = 0; index < cfq::kVariableRows; ++index) {
+        table.setCell(index, cfq::VarField::Type, cfq::kStringType);
+        table.setCell(index, cfq::VarField::Length, "255");
+        table.setCell(index, cfq::VarField::Name, "Text_" + std::to_string(index + 1));
+    }
+}
+
+using Filler = void (*)(cfq::VariableTable&);
+
+// A project folder holding full documents of both kinds.
+std::filesystem::path projectFolder(const char* name, Filler fillTables)
+{
+    const auto path = std::filesystem::temp_directory_path() / name;
+    std::filesystem::create_directories(path);
+    cfq::MemoryVariableTable slaveToMaster;
+    cfq::MemoryVariableTable masterToSlave;
+    fillTables(slaveToMaster);
+    fillTables(masterToSlave);
+    (void)cfq::Save_Variables(path / "EtherCAT_Slave.xml", slaveToMaster, masterToSlave);
+    cfq::GroupLists groups;
+    for (int group = 1; group <= cfq::kMaxGroups; ++group) {
+        groups.slaveToMaster.push_back({"Group_" + std::to_string(group), "16", ""});
+        groups.masterToSlave.push_back({"Group_" + std::to_string(group), "16", ""});
+    }
+    (void)cfq::saveGroupLists(path / "EtherCAT_Slave_Group.xml", groups);
+    return path;
 }
 
 struct OpenEditor
 {
-    OpenEditor()
+    explicit OpenEditor(const char* folder = "cfq-bench-editor", Filler fillTables = fill)
     {
         state.Text_Table.Init_Text_Table();
-        state.Project_Path = projectFolder();
-        state.EtherCAT_Slave_File = projectFolder() / "EtherCAT_Slave.xml";
-        state.EtherCAT_Slave_Group_File = projectFolder() / "EtherCAT_Slave_Group.xml";
+        state.Project_Path = projectFolder(folder, fillTables);
+        state.EtherCAT_Slave_File = state.Project_Path / "EtherCAT_Slave.xml";
+        state.EtherCAT_Slave_Group_File = state.Project_Path / "EtherCAT_Slave_Group.xml";
         dialog.show();
         QApplication::processEvents();
         grid = dialog.ASG_SlaveMaster;
@@ -121,6 +134,33 @@ void TypePickOnLastRow(benchmark::State& loop)
     }
 }
 BENCHMARK(TypePickOnLastRow)->Unit(benchmark::kMillisecond);
+
+// Unticking the first of 256 Strings of Length 255: every variable moves and
+// the process-data map of 65536 bytes is rebuilt and its visible lines
+// repainted.
+void EnableTickWithTheLargestImage(benchmark::State& loop)
+{
+    OpenEditor editor("cfq-bench-editor-largest", fillLargest);
+    for (auto _ : loop) {
+        editor.grid->toggleByUser(1, 1);
+        QApplication::processEvents();
+    }
+}
+BENCHMARK(EnableTickWithTheLargestImage)->Unit(benchmark::kMillisecond);
+
+// Scrolling the map of the largest image a page at a time.
+void MapPageScrollInTheLargestImage(benchmark::State& loop)
+{
+    OpenEditor editor("cfq-bench-editor-largest", fillLargest);
+    auto* map = editor.dialog.findChild<cfq::ProcessDataMapWidget*>(QStringLiteral("ProcessDataMap"));
+    QScrollBar* bar = map->verticalScrollBar();
+    for (auto _ : loop) {
+        const int next = bar->value() + bar->pageStep();
+        bar->setValue(next > bar->maximum() ? 0 : next);
+        map->viewport()->repaint();
+    }
+}
+BENCHMARK(MapPageScrollInTheLargestImage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -38,6 +38,7 @@ private:
 inline constexpr int kEnableColumn = 1;
 inline constexpr int kTypeColumn = 2;
 inline constexpr int kLengthColumn = 3;
+inline constexpr int kNameColumn = 4;
 
 // Repaints the grid rows of the given table indices, for cells written while
 // the grid's model was quiet.

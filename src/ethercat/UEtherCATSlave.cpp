@@ -4,6 +4,7 @@
 #include "ethercat/GroupDocument.h"
 #include "ethercat/MoveRow.h"
 #include "ethercat/Placement.h"
+#include "ethercat/ProcessDataMapWidget.h"
 #include "ethercat/VarTypes.h"
 #include "ethercat/VariableDocument.h"
 #include "ethercat/VariableValidation.h"
@@ -12,6 +13,7 @@
 #include "gridkit/UComon.h"
 #include "platform/MessageService.h"
 
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <algorithm>
@@ -22,6 +24,7 @@ namespace cfq {
 namespace {
 
 constexpr int kTextDeleteQuestion = 1033;
+constexpr int kTextMapSize = 1081;
 
 // The read-only flags the row's cells had when the grid was created.
 void applyColumnAccess(StringGridWidget& grid, int row)
@@ -115,6 +118,7 @@ void TFEtherCATSlave::FormShow()
         m_services.messages.error(loaded.error());
     Do_Copy_StM = false;
     Do_Copy_MtS = false;
+    Show_Map();
 }
 
 void TFEtherCATSlave::Assign_Groups(StringGridWidget& grid)
@@ -135,6 +139,22 @@ void TFEtherCATSlave::Place(StringGridWidget& grid)
         changed = Calc_Position_Bit(table(grid));
     }
     refreshRows(grid, changed);
+    // Every edit but Insert Row ends with Place, so the map is redrawn here
+    // once per edit (and by Insert Row itself).
+    Show_Map();
+}
+
+void TFEtherCATSlave::Show_Map()
+{
+    StringGridWidget& grid = activeGrid();
+    m_map.Map->setMap(mapProcessData(table(grid), groupsOf(grid)));
+    m_map.Map->setCurrentIndex(grid.currentRow());
+    showMapSize();
+}
+
+void TFEtherCATSlave::showMapSize()
+{
+    m_map.L_MapSize->setText(m_texts.textOf(kTextMapSize) + QString::number(m_map.Map->map().byteCount()));
 }
 
 void TFEtherCATSlave::ASG_SlaveMasterComboChange(StringGridWidget& grid, int column, int row, const QString& typeName)
@@ -208,6 +228,7 @@ void TFEtherCATSlave::Btn_InsRowClick()
         restoreRowAccess(grid, row);
     }
     Assign_Groups(grid);
+    Show_Map();
 }
 
 void TFEtherCATSlave::Btn_CopyRowClick()

@@ -4,6 +4,7 @@
 #include "ethercat/EditorParts.h"
 #include "ethercat/GridVariableTable.h"
 #include "ethercat/Groups.h"
+#include "ethercat/ProcessDataMapPanel.h"
 #include "i18n/LanguageAware.h"
 #include "i18n/TextBindings.h"
 
@@ -80,6 +81,7 @@ private:
     void Init_Table();
     void bindTexts();
     void connectGrid(StringGridWidget& grid);
+    void connectMap();
 
     // The read-only flags a row has when the dialog is created, with the
     // Length editability of its Type.
@@ -89,11 +91,16 @@ private:
     void Assign_Groups(StringGridWidget& grid);
     void Place(StringGridWidget& grid);
     const std::vector<TGroup>& groupsOf(const StringGridWidget& grid) const;
+    // Redraws the process-data map from the active grid's table; it follows
+    // every edit, every opening and every change of tab.
+    void Show_Map();
+    void showMapSize();
 
     AppState& m_state;
     Services m_services;
     TextBindings m_texts;
     TableEditorFrame m_frame;
+    ProcessDataMapPanel m_map;
     std::unique_ptr<GridVariableTable> m_tableStM;
     std::unique_ptr<GridVariableTable> m_tableMtS;
     QPushButton* Btn_OK;

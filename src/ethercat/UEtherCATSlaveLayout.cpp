@@ -2,6 +2,7 @@
 
 #include "app/AppState.h"
 #include "app/DialogParts.h"
+#include "ethercat/ProcessDataMapWidget.h"
 #include "ethercat/VarTypes.h"
 #include "gridkit/GridAdapters.h"
 #include "gridkit/StringGridWidget.h"
@@ -9,6 +10,9 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
+
+#include <algorithm>
+#include <utility>
 
 namespace cfq {
 namespace {
@@ -68,6 +72,7 @@ void TFEtherCATSlave::FormCreate()
     m_tableMtS = std::make_unique<GridVariableTable>(*ASG_MasterSlave, false);
 
     m_frame = layOutTableEditor(*this, *ASG_SlaveMaster, *ASG_MasterSlave);
+    m_map = addProcessDataMapPanel(*m_frame.PageControl1);
     m_frame.P_Title->L_SW_Code->setText(QString::fromStdString(m_state.SW_Code));
     Btn_OK = addPanelButton(m_frame, "Btn_OK");
     Btn_Cancel = addPanelButton(m_frame, "Btn_Cancel");
@@ -98,6 +103,8 @@ void TFEtherCATSlave::FormCreate()
     Set_Lang();
     connectGrid(*ASG_SlaveMaster);
     connectGrid(*ASG_MasterSlave);
+    connectMap();
+    Show_Map();
 }
 
 void TFEtherCATSlave::Init_Table()
@@ -148,6 +155,21 @@ void TFEtherCATSlave::bindTexts()
         });
     }
 
+    // The process-data map: caption, hint, size, header and the tool tips,
+    // which name the fields as the grid's headers do.
+    m_texts.text(m_map.L_Map, 1080);
+    m_texts.hint(m_map.L_Map, 1083);
+    m_texts.custom(1081, [this](const QString&) { showMapSize(); });
+    using MapLabel = ProcessDataMapWidget::Label;
+    const std::pair<MapLabel, int> mapLabels[] = {
+        {MapLabel::ByteAndBit, 1082}, {MapLabel::Name, 1019},     {MapLabel::Type, 1016},
+        {MapLabel::Position, 1021},   {MapLabel::StartBit, 1022}, {MapLabel::Group, 1059},
+    };
+    for (const auto& [label, index] : mapLabels) {
+        ProcessDataMapWidget* map = m_map.Map;
+        m_texts.custom(index, [map, label](const QString& text) { map->setLabel(label, text); });
+    }
+
     // Captions 1002-1007 and hints 1008-1013, in panel order.
     QPushButton* const buttons[] = {Btn_OK, Btn_Cancel, Btn_DelRow, Btn_InsRow, Btn_CopyRow, Btn_PasteRow};
     int caption = 1002;
@@ -174,6 +196,26 @@ void TFEtherCATSlave::connectGrid(StringGridWidget& grid)
     connect(&grid, &GridWidget::checkBoxToggled, this,
             [this, target](int column, int row, bool) { ASG_SlaveMasterCheckBoxChange(*target, column, row); });
     connectSharedBehaviour(grid, m_state);
+    // The map shows the names and outlines the variable of the current row.
+    connect(&grid, &GridWidget::cellEdited, this, [this](int column, int) {
+        if (column == kNameColumn)
+            Show_Map();
+    });
+    connect(&grid, &QTableWidget::currentCellChanged, this, [this, target](int row) {
+        if (target == &activeGrid())
+            m_map.Map->setCurrentIndex(row);
+    });
+}
+
+void TFEtherCATSlave::connectMap()
+{
+    connect(m_frame.PageControl1, &QTabWidget::currentChanged, this, &TFEtherCATSlave::Show_Map);
+    // A click on a variable selects its row in the grid.
+    connect(m_map.Map, &ProcessDataMapWidget::variableClicked, this, [this](int index) {
+        StringGridWidget& grid = activeGrid();
+        grid.setGridCurrentCell(std::max(grid.gridCurrentColumn(), 1), index + 1);
+        grid.setFocus();
+    });
 }
 
 } // namespace cfq
