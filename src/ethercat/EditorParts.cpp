@@ -44,10 +44,7 @@ TableEditorFrame layOutTableEditor(QDialog& dialog, GridWidget& slaveToMaster, G
     buttons->setSpacing(6);
     buttons->addStretch();
 
-    auto* layout = new QVBoxLayout(&dialog);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    layout->addWidget(frame.P_Title);
+    QVBoxLayout* layout = titledColumn(&dialog, frame.P_Title);
     layout->addWidget(frame.PageControl1, 1);
     layout->addWidget(frame.P_Button);
     return frame;
