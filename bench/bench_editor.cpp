@@ -9,29 +9,18 @@
 #include "ethercat/UEtherCATSlave.h"
 #include "ethercat/VarTypes.h"
 #include "ethercat/VariableDocument.h"
+#include "SilentMessages.h"
 #include "gridkit/StringGridWidget.h"
-#include "platform/MessageService.h"
 
 #include <QApplication>
 #include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <string>
 
 namespace {
-
-class SilentMessages : public cfq::MessageService
-{
-public:
-    void error(const std::string&) override {}
-    void warning(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> saveFileName(const SaveRequest&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> openFileName(const OpenRequest&) override { return std::nullopt; }
-};
 
 // A full table: every type in turn, String and Array of Length 4.
 void fill(cfq::VariableTable& table)
@@ -163,13 +152,3 @@ void MapPageScrollInTheLargestImage(benchmark::State& loop)
 BENCHMARK(MapPageScrollInTheLargestImage)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return EXIT_SUCCESS;
-}

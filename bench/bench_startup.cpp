@@ -3,28 +3,16 @@
 #include "app/AppState.h"
 #include "app/UMavreloFirmWare.h"
 #include "i18n/Language.h"
-#include "platform/MessageService.h"
+#include "SilentMessages.h"
 
-#include <QApplication>
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
 
 namespace {
-
-class SilentMessages : public cfq::MessageService
-{
-public:
-    void error(const std::string&) override {}
-    void warning(const std::string&) override {}
-    bool question(const std::string&) override { return false; }
-    std::optional<std::filesystem::path> saveFileName(const SaveRequest&) override { return std::nullopt; }
-    std::optional<std::filesystem::path> openFileName(const OpenRequest&) override { return std::nullopt; }
-};
 
 std::filesystem::path benchFolder()
 {
@@ -65,13 +53,3 @@ void MainWindowCreation(benchmark::State& loop)
 BENCHMARK(MainWindowCreation)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return EXIT_SUCCESS;
-}
