@@ -1,6 +1,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 #include <string_view>
 
 namespace cfq::cli {
@@ -18,6 +19,12 @@ inline std::optional<bool> slaveToMasterArgument(std::string_view word)
     if (word == kMasterToSlaveWord)
         return false;
     return std::nullopt;
+}
+
+// The usage error for any other word.
+inline std::string wrongDirection(const std::string& word)
+{
+    return "the direction must be s2m or m2s, not \"" + word + "\"";
 }
 
 } // namespace cfq::cli

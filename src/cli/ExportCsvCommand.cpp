@@ -1,6 +1,5 @@
 #include "cli/CommandTable.h"
 #include "cli/DirectionArgument.h"
-#include "cli/ProjectArgument.h"
 #include "cli/ProjectTables.h"
 #include "ethercat/VariableCsv.h"
 #include "platform/AtomicFile.h"
@@ -12,14 +11,11 @@ ExitCode runExportCsv(const std::vector<std::string>& arguments, CliIo& io)
 {
     const auto slaveToMaster = slaveToMasterArgument(arguments[1]);
     if (!slaveToMaster)
-        return usageError(io.err, "the direction must be s2m or m2s, not \"" + arguments[1] + "\"", "export-csv");
-    const auto state = openProjectArgument(arguments[0], io.texts);
-    if (!state)
-        return io.dataError(state.error());
-    ProjectTables tables;
-    if (const Status loaded = loadProjectTables(state.value(), tables); !loaded)
+        return usageError(io.err, wrongDirection(arguments[1]), "export-csv");
+    OpenedProject opened;
+    if (const Status loaded = openProjectTables(arguments[0], io.texts, opened); !loaded)
         return io.dataError(loaded.error());
-    const VariableTable& table = *slaveToMaster ? tables.slaveToMaster : tables.masterToSlave;
+    const VariableTable& table = tableOf(opened.tables, *slaveToMaster);
     if (const Status written = writeFileAtomically(arguments[2], writeVariableCsv(table, *slaveToMaster)); !written)
         return io.dataError(written.error());
     io.out << arguments[2] << '\n';

@@ -1,6 +1,5 @@
 #include "cli/CommandTable.h"
 #include "cli/DirectionArgument.h"
-#include "cli/ProjectArgument.h"
 #include "cli/ProjectTables.h"
 #include "ethercat/Placement.h"
 #include "ethercat/VariableCsv.h"
@@ -14,13 +13,9 @@ ExitCode runImportCsv(const std::vector<std::string>& arguments, CliIo& io)
 {
     const auto slaveToMaster = slaveToMasterArgument(arguments[1]);
     if (!slaveToMaster)
-        return usageError(io.err, "the direction must be s2m or m2s, not \"" + arguments[1] + "\"", "import-csv");
-    const auto state = openProjectArgument(arguments[0], io.texts);
-    if (!state)
-        return io.dataError(state.error());
-    const AppState& project = state.value();
-    ProjectTables tables;
-    if (const Status loaded = loadProjectTables(project, tables); !loaded)
+        return usageError(io.err, wrongDirection(arguments[1]), "import-csv");
+    OpenedProject opened;
+    if (const Status loaded = openProjectTables(arguments[0], io.texts, opened); !loaded)
         return io.dataError(loaded.error());
     const auto bytes = readWholeFile(arguments[2]);
     if (!bytes)
@@ -29,7 +24,8 @@ ExitCode runImportCsv(const std::vector<std::string>& arguments, CliIo& io)
     if (imported.failure)
         return io.dataError(arguments[2] + ": " + imported.failure->message(io.texts));
 
-    VariableTable& table = *slaveToMaster ? tables.slaveToMaster : tables.masterToSlave;
+    ProjectTables& tables = opened.tables;
+    VariableTable& table = tableOf(tables, *slaveToMaster);
     const GroupSnapshot groups = toGroupSnapshot(tables.groups);
     applyImportedVariables(table, imported.variables);
     Show_Group(table, *slaveToMaster ? groups.Group_StoM : groups.Group_MtoS);
@@ -37,10 +33,7 @@ ExitCode runImportCsv(const std::vector<std::string>& arguments, CliIo& io)
     // Saved only when both tables pass the checks of the editor's OK.
     if (const auto failure = Controllo_dati(tables.slaveToMaster, tables.masterToSlave))
         return io.dataError(failure->message(io.texts));
-    if (const Status saved = saveVariableTables(project, tables); !saved)
-        return io.dataError(saved.error());
-    io.out << project.EtherCAT_Slave_File.string() << '\n';
-    return kSuccess;
+    return saveVariableTables(opened, io);
 }
 
 } // namespace

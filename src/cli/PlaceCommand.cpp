@@ -1,5 +1,4 @@
 #include "cli/CommandTable.h"
-#include "cli/ProjectArgument.h"
 #include "cli/ProjectTables.h"
 
 namespace cfq::cli {
@@ -7,17 +6,10 @@ namespace {
 
 ExitCode runPlace(const std::vector<std::string>& arguments, CliIo& io)
 {
-    const auto state = openProjectArgument(arguments[0], io.texts);
-    if (!state)
-        return io.dataError(state.error());
-    const AppState& project = state.value();
-    ProjectTables tables;
-    if (const Status loaded = loadProjectTables(project, tables); !loaded)
+    OpenedProject opened;
+    if (const Status loaded = openProjectTables(arguments[0], io.texts, opened); !loaded)
         return io.dataError(loaded.error());
-    if (const Status saved = saveVariableTables(project, tables); !saved)
-        return io.dataError(saved.error());
-    io.out << project.EtherCAT_Slave_File.string() << '\n';
-    return kSuccess;
+    return saveVariableTables(opened, io);
 }
 
 } // namespace

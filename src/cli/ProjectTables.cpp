@@ -1,5 +1,6 @@
 #include "cli/ProjectTables.h"
 
+#include "cli/ProjectArgument.h"
 #include "ethercat/VariableDocument.h"
 
 namespace cfq::cli {
@@ -14,9 +15,23 @@ Status loadProjectTables(const AppState& project, ProjectTables& tables)
                           toGroupSnapshot(tables.groups));
 }
 
-Status saveVariableTables(const AppState& project, const ProjectTables& tables)
+Status openProjectTables(const std::string& folder, const TextTable& texts, OpenedProject& opened)
 {
-    return Save_Variables(project.EtherCAT_Slave_File, tables.slaveToMaster, tables.masterToSlave);
+    auto state = openProjectArgument(folder, texts);
+    if (!state)
+        return Status::failure(state.error());
+    opened.state = std::move(state).value();
+    return loadProjectTables(opened.state, opened.tables);
+}
+
+ExitCode saveVariableTables(const OpenedProject& opened, CliIo& io)
+{
+    const ProjectTables& tables = opened.tables;
+    const std::filesystem::path& document = opened.state.EtherCAT_Slave_File;
+    if (const Status saved = Save_Variables(document, tables.slaveToMaster, tables.masterToSlave); !saved)
+        return io.dataError(saved.error());
+    io.out << document.string() << '\n';
+    return kSuccess;
 }
 
 } // namespace cfq::cli
