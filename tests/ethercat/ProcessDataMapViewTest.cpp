@@ -3,13 +3,8 @@
 // and a click on it selects the variable's row.
 
 #include "ethercat/ProcessDataMapWidget.h"
-#include "ethercat/UEtherCATSlave.h"
 
-#include "app/AppState.h"
-#include "gridkit/StringGridWidget.h"
-#include "support/GuiTestSupport.h"
-#include "support/RecordingMessages.h"
-#include "support/TempDir.h"
+#include "VariableEditorFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -21,6 +16,8 @@
 namespace cfq {
 
 using test::child;
+using test::row;
+using test::variableDocument;
 using Cell = ProcessDataMapWidget::Cell;
 
 namespace {
@@ -32,19 +29,6 @@ constexpr int kName = 4;
 constexpr int kPosition = 6;
 constexpr int kStartBit = 7;
 
-std::string variableDocument(const std::string& slaveToMaster, const std::string& masterToSlave = {})
-{
-    return "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + slaveToMaster +
-           "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>" + masterToSlave +
-           "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>";
-}
-
-std::string row(const std::string& type, const std::string& length, const std::string& name, const char* enable = "Y")
-{
-    return "<row Enable=\"" + std::string(enable) + "\" Type=\"" + type + "\" Length=\"" + length + "\" Name=\"" +
-           name + "\"/>";
-}
-
 // The table row index holding a bit, -1 for an unused bit.
 int indexAt(const ProcessDataMapWidget& map, Cell cell)
 {
@@ -54,7 +38,7 @@ int indexAt(const ProcessDataMapWidget& map, Cell cell)
 
 } // namespace
 
-class ProcessDataMapViewTest : public QObject
+class ProcessDataMapViewTest : public test::VariableEditorFixture
 {
     Q_OBJECT
 
@@ -69,12 +53,6 @@ private slots:
     void languageChangeRelabelsTheMap();
 
 private:
-    void open(const std::string& document)
-    {
-        test::writeFile(m_state->EtherCAT_Slave_File, document);
-        m_dialog->hide();
-        m_dialog->show();
-    }
     // The centre of a cell, scrolled into view.
     QPoint centreOf(Cell cell)
     {
@@ -86,37 +64,19 @@ private:
         return {grid->gridText(positionColumn, row).toLongLong(), grid->gridText(startBitColumn, row).toInt()};
     }
 
-    std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<AppState> m_state;
-    test::RecordingMessages m_messages;
-    std::unique_ptr<TFEtherCATSlave> m_dialog;
-    StringGridWidget* m_stm = nullptr;
-    StringGridWidget* m_mts = nullptr;
     ProcessDataMapWidget* m_map = nullptr;
 };
 
 void ProcessDataMapViewTest::init()
 {
-    m_dir = std::make_unique<test::TempDir>();
-    m_state = std::make_unique<AppState>();
-    m_state->Text_Table.Init_Text_Table();
-    m_state->Project_Path = m_dir->path();
-    m_state->EtherCAT_Slave_File = *m_dir / "EtherCAT_Slave.xml";
-    m_state->EtherCAT_Slave_Group_File = *m_dir / "EtherCAT_Slave_Group.xml";
-    m_dialog = std::make_unique<TFEtherCATSlave>(*m_state, Services{m_messages, {}}, nullptr);
-    m_stm = child<StringGridWidget>(m_dialog.get(), "ASG_SlaveMaster");
-    m_mts = child<StringGridWidget>(m_dialog.get(), "ASG_MasterSlave");
+    createEditor();
     m_map = child<ProcessDataMapWidget>(m_dialog.get(), "ProcessDataMap");
-    QVERIFY(m_stm && m_mts && m_map);
-    m_dialog->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_dialog.get()));
+    QVERIFY(m_map);
 }
 
 void ProcessDataMapViewTest::cleanup()
 {
-    m_dialog.reset();
-    m_state.reset();
-    m_dir.reset();
+    destroyEditor();
 }
 
 void ProcessDataMapViewTest::cellsMatchThePositionAndStartBitOfEachVariable()
@@ -125,7 +85,7 @@ void ProcessDataMapViewTest::cellsMatchThePositionAndStartBitOfEachVariable()
                     "<G><Slave_to_Master><row Group_Name=\"Bits\" Num_Variables=\"2\"/>"
                     "<row Group_Name=\"Data\" Num_Variables=\"2\"/></Slave_to_Master><Master_to_Slave/></G>");
     open(variableDocument(row("Bool", "1", "ready") + row("Bool", "1", "alarm") + row("Int16", "2", "word") +
-                          row("Bool", "1", "off", "N") + row("String", "4", "serial") + row("Bool", "1", "last")));
+                          row("Bool", "1", "off", "", "N") + row("String", "4", "serial") + row("Bool", "1", "last")));
 
     // Every enabled row holds the cell its Position and Start Bit name, and
     // the cell under a point is the one drawn there.

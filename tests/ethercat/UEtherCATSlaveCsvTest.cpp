@@ -1,13 +1,7 @@
 // The variable editor's Import CSV and Export CSV: the active tab's table to
 // and from a CSV file, replaced only after the question, saved only by OK.
 
-#include "ethercat/UEtherCATSlave.h"
-
-#include "app/AppState.h"
-#include "gridkit/StringGridWidget.h"
-#include "support/GuiTestSupport.h"
-#include "support/RecordingMessages.h"
-#include "support/TempDir.h"
+#include "VariableEditorFixture.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -45,7 +39,7 @@ const std::string kGroups = "<Root><Slave_to_Master><row Group_Name=\"Inputs\" N
 
 } // namespace
 
-class UEtherCATSlaveCsvTest : public QObject
+class UEtherCATSlaveCsvTest : public test::VariableEditorFixture
 {
     Q_OBJECT
 
@@ -67,37 +61,19 @@ private:
             names << text(kName, row);
         return names;
     }
-
-    std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<AppState> m_state;
-    test::RecordingMessages m_messages;
-    std::unique_ptr<TFEtherCATSlave> m_dialog;
-    StringGridWidget* m_stm = nullptr;
 };
 
 void UEtherCATSlaveCsvTest::init()
 {
-    m_dir = std::make_unique<test::TempDir>();
-    m_state = std::make_unique<AppState>();
-    m_state->Text_Table.Init_Text_Table();
-    m_state->Project_Path = m_dir->path();
-    m_state->EtherCAT_Slave_File = *m_dir / "EtherCAT_Slave.xml";
-    m_state->EtherCAT_Slave_Group_File = *m_dir / "EtherCAT_Slave_Group.xml";
-    test::writeFile(m_state->EtherCAT_Slave_File, kDocument);
+    createEditor();
     test::writeFile(m_state->EtherCAT_Slave_Group_File, kGroups);
-    m_messages.takeShown();
-    m_dialog = std::make_unique<TFEtherCATSlave>(*m_state, Services{m_messages, {}}, nullptr);
-    m_stm = child<StringGridWidget>(m_dialog.get(), "ASG_SlaveMaster");
-    QVERIFY(m_stm);
-    m_dialog->show();
+    open(kDocument);
     QCOMPARE(m_messages.takeShown().size(), 0u);
 }
 
 void UEtherCATSlaveCsvTest::cleanup()
 {
-    m_dialog.reset();
-    m_state.reset();
-    m_dir.reset();
+    destroyEditor();
 }
 
 void UEtherCATSlaveCsvTest::importReplacesTheActiveTableAfterYesAndOnlyOkSavesIt()

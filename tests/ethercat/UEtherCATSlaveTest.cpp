@@ -2,13 +2,7 @@
 // row commands, validation and save on OK, loading, language changes and the
 // shared Enter and double-click behaviour.
 
-#include "ethercat/UEtherCATSlave.h"
-
-#include "app/AppState.h"
-#include "gridkit/StringGridWidget.h"
-#include "support/GuiTestSupport.h"
-#include "support/RecordingMessages.h"
-#include "support/TempDir.h"
+#include "VariableEditorFixture.h"
 
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,6 +12,8 @@
 namespace cfq {
 
 using test::child;
+using test::row;
+using test::variableDocument;
 using Shown = test::RecordingMessages::Shown;
 using Kind = test::RecordingMessages::Kind;
 
@@ -33,23 +29,9 @@ constexpr int kPosition = 6;
 constexpr int kStartBit = 7;
 constexpr int kGroup = 8;
 
-std::string variableDocument(const std::string& slaveToMaster, const std::string& masterToSlave = {})
-{
-    return "<EtherCAT_Slave><EtherCAT_Slave_Variables><EtherCAT_Slave_To_Master>" + slaveToMaster +
-           "</EtherCAT_Slave_To_Master><EtherCAT_Master_To_Slave>" + masterToSlave +
-           "</EtherCAT_Master_To_Slave></EtherCAT_Slave_Variables></EtherCAT_Slave>";
-}
-
-std::string row(const std::string& type, const std::string& length, const std::string& name,
-                const std::string& initValue = {}, const char* enable = "Y")
-{
-    return "<row Enable=\"" + std::string(enable) + "\" Type=\"" + type + "\" Length=\"" + length + "\" Name=\"" +
-           name + "\" InitValue=\"" + initValue + "\"/>";
-}
-
 } // namespace
 
-class UEtherCATSlaveTest : public QObject
+class UEtherCATSlaveTest : public test::VariableEditorFixture
 {
     Q_OBJECT
 
@@ -73,12 +55,6 @@ private slots:
 
 private:
     QString text(int column, int row) const { return m_stm->gridText(column, row); }
-    void open(const std::string& document)
-    {
-        test::writeFile(m_state->EtherCAT_Slave_File, document);
-        m_dialog->hide();
-        m_dialog->show();
-    }
     void pickType(StringGridWidget* grid, int row, const char* type)
     {
         grid->pickItem(kType, row, QString::fromLatin1(type));
@@ -90,37 +66,16 @@ private:
     }
     void click(const char* button) { child<QPushButton>(m_dialog.get(), button)->click(); }
     void selectTab(int index) { child<QTabWidget>(m_dialog.get(), "PageControl1")->setCurrentIndex(index); }
-
-    std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<AppState> m_state;
-    test::RecordingMessages m_messages;
-    std::unique_ptr<TFEtherCATSlave> m_dialog;
-    StringGridWidget* m_stm = nullptr;
-    StringGridWidget* m_mts = nullptr;
 };
 
 void UEtherCATSlaveTest::init()
 {
-    m_dir = std::make_unique<test::TempDir>();
-    m_state = std::make_unique<AppState>();
-    m_state->Text_Table.Init_Text_Table();
-    m_state->SW_Code = "CFQ4410";
-    m_state->Project_Path = m_dir->path();
-    m_state->EtherCAT_Slave_File = *m_dir / "EtherCAT_Slave.xml";
-    m_state->EtherCAT_Slave_Group_File = *m_dir / "EtherCAT_Slave_Group.xml";
-    m_messages.takeShown();
-    m_dialog = std::make_unique<TFEtherCATSlave>(*m_state, Services{m_messages, {}}, nullptr);
-    m_stm = child<StringGridWidget>(m_dialog.get(), "ASG_SlaveMaster");
-    m_mts = child<StringGridWidget>(m_dialog.get(), "ASG_MasterSlave");
-    QVERIFY(m_stm && m_mts);
-    m_dialog->show();
+    createEditor();
 }
 
 void UEtherCATSlaveTest::cleanup()
 {
-    m_dialog.reset();
-    m_state.reset();
-    m_dir.reset();
+    destroyEditor();
 }
 
 void UEtherCATSlaveTest::gridsAreLaidOutWithTheirColumnsAndHints()
