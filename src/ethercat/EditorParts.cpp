@@ -60,12 +60,4 @@ QPushButton* addPanelButton(const TableEditorFrame& frame, const char* objectNam
     return button;
 }
 
-std::string withRowNumber(std::string text, int row)
-{
-    const std::size_t mark = text.find("%d");
-    if (mark != std::string::npos)
-        text.replace(mark, 2, std::to_string(row));
-    return text;
-}
-
 } // namespace cfq

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 class QDialog;
 class QPushButton;
 class QTabWidget;
@@ -29,8 +27,5 @@ TableEditorFrame layOutTableEditor(QDialog& dialog, GridWidget& slaveToMaster, G
 
 // Adds a 110 x 28 button to the right of the panel's buttons so far.
 QPushButton* addPanelButton(const TableEditorFrame& frame, const char* objectName);
-
-// The question text with its "%d" replaced by the row number.
-std::string withRowNumber(std::string text, int row);
 
 } // namespace cfq

@@ -11,6 +11,7 @@
 #include "gridkit/GridAdapters.h"
 #include "gridkit/StringGridWidget.h"
 #include "gridkit/UComon.h"
+#include "i18n/TextTable.h"
 #include "platform/MessageService.h"
 
 #include <QLabel>
@@ -206,7 +207,7 @@ void TFEtherCATSlave::Btn_DelRowClick()
 {
     StringGridWidget& grid = activeGrid();
     const int row = grid.selectedRow();
-    if (m_services.messages.question(withRowNumber(m_state.text(kTextDeleteQuestion), row))) {
+    if (m_services.messages.question(withNumber(m_state.text(kTextDeleteQuestion), row))) {
         StringGridAdapter adapter(grid);
         const GridWidget::BulkChange bulk(grid);
         DeleteRow_ASG(row, adapter, true);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "ethercat/VariableCsv.h"
 #include "gridkit/StringGridWidget.h"
+#include "i18n/TextTable.h"
 #include "platform/AtomicFile.h"
 #include "platform/MessageService.h"
 
@@ -38,7 +39,7 @@ void TFEtherCATSlave::Btn_ImportCsvClick()
         return;
     }
     const int count = static_cast<int>(imported.variables.size());
-    if (!m_services.messages.question(withRowNumber(m_state.text(kTextReplaceQuestion), count)))
+    if (!m_services.messages.question(withNumber(m_state.text(kTextReplaceQuestion), count)))
         return;
     {
         const GridWidget::BulkChange bulk(grid);

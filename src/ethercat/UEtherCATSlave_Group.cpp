@@ -6,6 +6,7 @@
 #include "gridkit/ColumnGridWidget.h"
 #include "gridkit/GridAdapters.h"
 #include "gridkit/UComon.h"
+#include "i18n/TextTable.h"
 #include "platform/MessageService.h"
 
 #include <QLabel>
@@ -213,7 +214,7 @@ void TFEtherCATSlave_Group::Btn_DelRowClick()
 {
     ColumnGridWidget* grid = activeGrid();
     const int row = grid->selectedRow();
-    if (!m_services.messages.question(withRowNumber(m_state.text(kTextDeleteQuestion), row)))
+    if (!m_services.messages.question(withNumber(m_state.text(kTextDeleteQuestion), row)))
         return;
     ColumnGridAdapter adapter(*grid);
     const GridWidget::BulkChange bulk(*grid);

@@ -42,22 +42,25 @@ enum class Column
     Group,
 };
 
+// A column's header name and the cell it holds; none for Enable, which holds
+// the tick.
 struct ColumnName
 {
     Column column;
     std::string_view name;
+    std::optional<VarField> field;
 };
 
 constexpr std::array<ColumnName, 9> kColumnNames = {{
-    {Column::Enable, "Enable"},
-    {Column::Type, "Type"},
-    {Column::Length, "Length"},
-    {Column::Name, "Name"},
-    {Column::InitValue, "InitValue"},
-    {Column::Mnemonic, "Mnemonic"},
-    {Column::Position, "Position"},
-    {Column::StartBit, "StartBit"},
-    {Column::Group, "Group"},
+    {Column::Enable, "Enable", std::nullopt},
+    {Column::Type, "Type", VarField::Type},
+    {Column::Length, "Length", VarField::Length},
+    {Column::Name, "Name", VarField::Name},
+    {Column::InitValue, "InitValue", VarField::InitValue},
+    {Column::Mnemonic, "Mnemonic", VarField::Mnemonic},
+    {Column::Position, "Position", VarField::Position},
+    {Column::StartBit, "StartBit", VarField::StartBit},
+    {Column::Group, "Group", VarField::Group},
 }};
 
 // Without these an import cannot build a row; the others default to ticked,
@@ -74,29 +77,11 @@ std::string_view nameOf(Column column)
     return kColumnNames[static_cast<std::size_t>(column)].name;
 }
 
-std::string exportedCell(const VariableTable& table, int index, Column column)
+std::string exportedCell(const VariableTable& table, int index, const ColumnName& column)
 {
-    switch (column) {
-    case Column::Enable:
+    if (!column.field)
         return table.enabled(index) ? "Y" : "N";
-    case Column::Type:
-        return table.cell(index, VarField::Type);
-    case Column::Length:
-        return table.cell(index, VarField::Length);
-    case Column::Name:
-        return table.cell(index, VarField::Name);
-    case Column::InitValue:
-        return table.cell(index, VarField::InitValue);
-    case Column::Mnemonic:
-        return table.cell(index, VarField::Mnemonic);
-    case Column::Position:
-        return table.cell(index, VarField::Position);
-    case Column::StartBit:
-        return table.cell(index, VarField::StartBit);
-    case Column::Group:
-        return table.cell(index, VarField::Group);
-    }
-    return {};
+    return table.cell(index, *column.field);
 }
 
 void appendLine(std::string& text, const std::vector<std::string>& fields)
@@ -235,11 +220,7 @@ int faultText(csv::Fault fault)
 
 std::string CsvImportFailure::message(const TextTable& texts) const
 {
-    std::string text = texts[kTextFailureLine];
-    const std::size_t mark = text.find("%d");
-    if (mark != std::string::npos)
-        text.replace(mark, 2, std::to_string(line));
-    text += " " + texts[reasonText];
+    std::string text = withNumber(texts[kTextFailureLine], line) + " " + texts[reasonText];
     if (!detail.empty())
         text += " " + detail;
     return text;
@@ -247,11 +228,11 @@ std::string CsvImportFailure::message(const TextTable& texts) const
 
 std::string writeVariableCsv(const VariableTable& table, bool slaveToMaster)
 {
-    std::vector<Column> columns;
+    std::vector<ColumnName> columns;
     std::vector<std::string> header;
     for (const ColumnName& column : kColumnNames) {
         if (carries(column.column, slaveToMaster)) {
-            columns.push_back(column.column);
+            columns.push_back(column);
             header.emplace_back(column.name);
         }
     }
@@ -260,7 +241,7 @@ std::string writeVariableCsv(const VariableTable& table, bool slaveToMaster)
     const int rows = tableLength(table);
     for (int index = 0; index < rows; ++index) {
         std::vector<std::string> fields;
-        for (Column column : columns)
+        for (const ColumnName& column : columns)
             fields.push_back(exportedCell(table, index, column));
         appendLine(text, fields);
     }

@@ -47,6 +47,14 @@ void TextTable::Init_Text_Table()
     m_entries = builtinTable();
 }
 
+std::string withNumber(std::string text, int number)
+{
+    const std::size_t mark = text.find("%d");
+    if (mark != std::string::npos)
+        text.replace(mark, 2, std::to_string(number));
+    return text;
+}
+
 const std::string& builtinText(int index)
 {
     static const std::string none;

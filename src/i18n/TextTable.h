@@ -25,6 +25,9 @@ private:
     std::vector<std::string> m_entries;
 };
 
+// The text with its "%d" replaced by the number (a row number, a count).
+std::string withNumber(std::string text, int number);
+
 // The built-in English text of an index (a single blank for unused entries).
 const std::string& builtinText(int index);
 
